@@ -1,0 +1,18 @@
+# Compile options shared by every target of the project.
+add_library(lumo_options INTERFACE)
+target_compile_features(lumo_options INTERFACE cxx_std_20)
+if(MSVC)
+  target_compile_options(lumo_options INTERFACE /W4 /permissive- /utf-8)
+else()
+  target_compile_options(lumo_options INTERFACE -Wall -Wextra -Wpedantic)
+endif()
+target_compile_definitions(lumo_options INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+  QT_DISABLE_DEPRECATED_UP_TO=0x060000)
+
+option(LUMO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(LUMO_SANITIZE AND NOT MSVC)
+  target_compile_options(lumo_options INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(lumo_options INTERFACE -fsanitize=address,undefined)
+endif()

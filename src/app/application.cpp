@@ -1,0 +1,150 @@
+#include "application.h"
+
+#include "app_texts.h"
+#include "clock.h"
+#include "co_brand.h"
+#include "frm_main.h"
+#include "frm_nag_screen2.h"
+#include "frm_soul_urge.h"
+#include "instance_lock.h"
+#include "mod_help.h"
+#include "process_control.h"
+#include "qt_text.h"
+#include "update_reminder.h"
+#include "user_messages.h"
+
+#include <QApplication>
+
+namespace lumo::app {
+
+namespace {
+// A step of start-up or shutdown that fails is abandoned; the next one still runs.
+template <typename Step> void attempt(Step&& step) noexcept
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+} // namespace
+
+Application::Application(AppServices services)
+    : m_services(services)
+    , m_pages(std::make_unique<modHelp::PageLauncher>(services.web))
+    , m_reminder(std::make_unique<modHelp::UpdateReminder>(services.settings, services.clock,
+                                                           services.messages, *m_pages))
+{
+    // The program ends only through EndProgram, never because its last visible window closed
+    // (Back closes the result window before it shows the main window again).
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Application::~Application()
+{
+    delete m_exitScreen;
+    delete m_main;
+}
+
+ui::frmMain* Application::mainWindow() const
+{
+    return m_main;
+}
+
+frmNagScreen2* Application::exitScreen() const
+{
+    return m_exitScreen;
+}
+
+bool Application::StartApplication()
+{
+    if (m_services.instanceLock.anotherInstanceRunning()) {
+        m_services.messages.show(nullptr, QString::fromUtf8(texts::kAlreadyRunning),
+                                 applicationTitle(), platform::MessageIcon::Information,
+                                 platform::MessageButtons::Ok);
+        EndProgram();
+        return false;
+    }
+    attempt([this] { m_services.random.seed(m_services.clock.timeOfDaySeed()); });
+    attempt([this] { CheckUpdateReminder(); });
+    attempt([this] {
+        m_main = new ui::frmMain({.messages = m_services.messages,
+                                  .clipboard = m_services.clipboard,
+                                  .pages = *m_pages,
+                                  .closing = this,
+                                  .onMainWindowLoad = [this] { CheckUpdateReminder(); }});
+        m_main->setAttribute(Qt::WA_DeleteOnClose);
+        m_main->show();
+    });
+    attempt([this] {
+        if (m_main) {
+            m_intCoBrandRandomNumber = CoBrand_Randomize(m_main->promotions(), m_services.random);
+        }
+    });
+    return true;
+}
+
+void Application::CheckUpdateReminder()
+{
+    m_reminder->CheckUpdateReminder();
+}
+
+void Application::loadExitScreen()
+{
+    if (m_exitScreen) {
+        return;
+    }
+    m_exitScreen = new frmNagScreen2({.messages = m_services.messages,
+                                      .pages = *m_pages,
+                                      .clock = m_services.clock,
+                                      .random = m_services.random,
+                                      .endProgram = [this] { EndProgram(); }});
+}
+
+void Application::ShowExitScreen(QWidget& window, ui::ClosingReason reason)
+{
+    if (m_ending) {
+        return; // shutdown is unloading the windows; nothing is to reappear
+    }
+    // A load during Back stays hidden: Back hides the screen again at once, and it must not
+    // flash up in between.
+    attempt([this, reason] {
+        loadExitScreen();
+        if (reason == ui::ClosingReason::Close) {
+            m_exitScreen->show();
+            m_exitScreen->raise();
+        }
+    });
+    // Inside the window's own close event this returns at once: that unload simply completes.
+    attempt([&window] { window.close(); });
+}
+
+void Application::HideExitScreen()
+{
+    if (m_exitScreen) {
+        m_exitScreen->hide();
+    }
+}
+
+void Application::EndProgram()
+{
+    if (m_ending) {
+        return; // re-entered from an unload below; the outer call ends the process
+    }
+    m_ending = true;
+    QList<QWidget*> windows;
+    if (m_main) {
+        if (ui::frmSoulUrge* result = m_main->resultWindow()) {
+            windows << result;
+        }
+        windows << m_main;
+    }
+    if (m_exitScreen) {
+        windows << m_exitScreen;
+    }
+    for (QWidget* window : windows) {
+        attempt([window] { window->close(); });
+    }
+    m_services.process.endNow(0);
+}
+
+} // namespace lumo::app

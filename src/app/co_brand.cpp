@@ -1,0 +1,37 @@
+#include "co_brand.h"
+
+#include "promotion_labels.h"
+#include "random_source.h"
+
+#include <cmath>
+
+namespace lumo::app {
+
+std::int16_t CoBrandNumber(double r) noexcept
+{
+    // nearbyint rounds in the current mode, which is to nearest with ties to even unless a
+    // program changes it; this one never does.
+    return static_cast<std::int16_t>(std::nearbyint(6.0 * r + 1.0));
+}
+
+std::int16_t CoBrand_Randomize(ui::PromotionLabels& mainWindowLabels, RandomSource& random)
+{
+    const std::int16_t number = CoBrandNumber(random.next());
+    switch (number) {
+    case 2:
+    case 4:
+    case 6:
+        ui::showFullBrandOffer(mainWindowLabels);
+        break;
+    case 1:
+    case 3:
+    case 5:
+        ui::showCoBrandOffer(mainWindowLabels);
+        break;
+    default:
+        break;
+    }
+    return number;
+}
+
+} // namespace lumo::app

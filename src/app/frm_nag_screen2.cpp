@@ -1,0 +1,247 @@
+#include "frm_nag_screen2.h"
+
+#include "app_icon.h"
+#include "app_texts.h"
+#include "clickable_label.h"
+#include "clock.h"
+#include "desktop_session.h"
+#include "look.h"
+#include "mod_help.h"
+#include "mod_tell_a_friend.h"
+#include "placeholder_filter.h"
+#include "qt_text.h"
+#include "random_source.h"
+#include "user_messages.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace lumo::app {
+
+using ui::look::twipsRect;
+
+namespace {
+constexpr QSize kClientSize{ui::look::px(11115), ui::look::px(4725)};
+constexpr int kSupportTextCount = static_cast<int>(std::size(texts::kSupportTexts));
+
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QString windowCaption()
+{
+    return QString::fromUtf8(product::kWindowCaption.data(),
+                             static_cast<qsizetype>(product::kWindowCaption.size()));
+}
+
+QGroupBox* navyFrame(const char* name, const char* caption, const QRect& at, QWidget* parent)
+{
+    auto* frame = new QGroupBox(text(caption), parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(at);
+    frame->setFont(ui::look::verdana(9.75, true));
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, ui::look::kNavy);
+    palette.setColor(QPalette::WindowText, ui::look::kText);
+    frame->setPalette(palette);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+template <typename Box>
+Box* referralBox(const char* name, QLatin1String placeholder, const QRect& at, QWidget* parent)
+{
+    auto* box = new Box(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(placeholder);
+    box->setGeometry(at);
+    box->setFont(ui::look::verdana(ui::look::kBodyPointSize));
+    box->setPalette(QApplication::palette());
+    return box;
+}
+} // namespace
+
+frmNagScreen2::frmNagScreen2(ExitScreenServices services)
+    : m_services(std::move(services))
+{
+    setObjectName(QStringLiteral("frmNagScreen2"));
+    ui::look::makeFixedWindow(*this, windowCaption());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFixedSize(kClientSize);
+    createControls();
+    Form_Load();
+}
+
+void frmNagScreen2::createControls()
+{
+    auto* Frame6 =
+        navyFrame("Frame6", texts::kSoftwaresFrame, twipsRect(7320, 120, 3735, 4575), this);
+    auto* lblGoToHome =
+        new ui::ClickableLabel(QStringLiteral("lblGoToHome"), text(texts::kGoToHome), Frame6);
+    lblGoToHome->setGeometry(twipsRect(75, 4250, 3585, 210));
+    lblGoToHome->setFont(ui::look::verdana(9, true));
+    QPalette yellow = lblGoToHome->palette();
+    yellow.setColor(QPalette::WindowText, ui::look::kYellow);
+    lblGoToHome->setPalette(yellow);
+    connect(lblGoToHome, &ui::ClickableLabel::clicked, this,
+            [this] { m_services.pages.OpenSoftwaresPage(); });
+    auto* Label3 = new QLabel(text(texts::kProductLine), Frame6);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(twipsRect(120, 360, 3495, 3855));
+    Label3->setFont(ui::look::verdana(9));
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* Frame2 = navyFrame("Frame2", texts::kReferFrame, twipsRect(120, 3240, 7065, 1455), this);
+    // The message box lies below the frame's bottom edge: never seen, yet reached with Tab.
+    txtMessage = referralBox<QPlainTextEdit>("txtMessage", modTellAFriend::kMessagePlaceholder,
+                                             twipsRect(4800, 3600, 1815, 495), Frame2);
+    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage->setTabChangesFocus(true);
+    setBoxText(txtMessage, QString(modTellAFriend::kMessagePlaceholder) + QStringLiteral("\r\n"));
+    txtFriendName = referralBox<QLineEdit>("txtFriendName", modTellAFriend::kFriendNamePlaceholder,
+                                           twipsRect(85, 720, 3375, 285), Frame2);
+    txtFriendEmail =
+        referralBox<QLineEdit>("txtFriendEmail", modTellAFriend::kFriendEmailPlaceholder,
+                               twipsRect(3600, 720, 3375, 285), Frame2);
+    txtEmail = referralBox<QLineEdit>("txtEmail", modTellAFriend::kEmailPlaceholder,
+                                      twipsRect(3600, 360, 3375, 285), Frame2);
+    cmdSubmit = new QPushButton(text(texts::kSubmit), Frame2);
+    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
+    cmdSubmit->setGeometry(twipsRect(1920, 1080, 3375, 285));
+    cmdSubmit->setFont(ui::look::verdana(ui::look::kBodyPointSize, true));
+    cmdSubmit->setPalette(QApplication::palette());
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+    txtName = referralBox<QLineEdit>("txtName", modTellAFriend::kNamePlaceholder,
+                                     twipsRect(85, 360, 3375, 285), Frame2);
+
+    m_placeholders = new PlaceholderFilter(this);
+    m_placeholders->watch(txtName, QString(modTellAFriend::kNamePlaceholder));
+    m_placeholders->watch(txtEmail, QString(modTellAFriend::kEmailPlaceholder));
+    m_placeholders->watch(txtFriendName, QString(modTellAFriend::kFriendNamePlaceholder));
+    m_placeholders->watch(txtFriendEmail, QString(modTellAFriend::kFriendEmailPlaceholder));
+    m_placeholders->watch(txtMessage, QString(modTellAFriend::kMessagePlaceholder));
+    for (QLineEdit* box : {txtName, txtEmail, txtFriendName, txtFriendEmail}) {
+        setBoxText(box, box->accessibleName());
+    }
+    // The space rule of the two address boxes.
+    txtEmail->installEventFilter(this);
+    txtFriendEmail->installEventFilter(this);
+
+    cmdClose = new QPushButton(text(texts::kExit), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
+    connect(cmdClose, &QPushButton::clicked, this, [this] { m_services.endProgram(); });
+
+    Check1 = new QCheckBox(text(texts::kVisitNow), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setAccessibleName(Check1->text());
+    Check1->setGeometry(twipsRect(30, 2040, 7185, 555));
+    Check1->setFont(ui::look::verdana(14.25));
+    Check1->setCursor(Qt::PointingHandCursor);
+    QPalette blue = Check1->palette();
+    blue.setColor(QPalette::WindowText, ui::look::kCheckBlue);
+    Check1->setPalette(blue);
+    connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+
+    picNagscreen2Icon = new QLabel(this);
+    picNagscreen2Icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
+    picNagscreen2Icon->setGeometry(twipsRect(360, 120, 540, 540));
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(twipsRect(120, 840, 6975, 1095));
+    Label2->setFont(ui::look::verdana(9.75, true));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lblNagScreen2Caption = new QLabel(this);
+    lblNagScreen2Caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
+    lblNagScreen2Caption->setFont(ui::look::msSansSerif(18));
+    lblNagScreen2Caption->move(twipsRect(1080, 240, 0, 0).topLeft());
+
+    ui::look::setTabChain({cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail,
+                           txtFriendName, txtMessage});
+    cmdClose->setFocus();
+}
+
+void frmNagScreen2::Form_Load()
+{
+    setWindowTitle(windowCaption());
+    lblNagScreen2Caption->setText(windowCaption());
+    lblNagScreen2Caption->adjustSize();
+    setWindowIcon(ui::applicationIcon());
+    picNagscreen2Icon->setPixmap(ui::applicationPixmap());
+
+    m_services.random.seed(m_services.clock.timeOfDaySeed());
+    const int drawn = static_cast<int>(std::floor(4.0 * m_services.random.next()));
+    Label2->setText(text(texts::kSupportTexts[std::clamp(drawn, 0, kSupportTextCount - 1)]));
+
+    platform::makeTopmost(*this);
+}
+
+QString frmNagScreen2::supportText() const
+{
+    return Label2->text();
+}
+
+void frmNagScreen2::Check1_Click()
+{
+    // The box is a link that never stays ticked.
+    if (Check1->isChecked()) {
+        Check1->setChecked(false);
+        m_services.pages.OpenHomePage();
+    }
+}
+
+void frmNagScreen2::cmdSubmit_Click()
+{
+    const auto record =
+        modTellAFriend::CaptureReferral(boxText(txtName), boxText(txtEmail), boxText(txtMessage),
+                                        boxText(txtFriendName), boxText(txtFriendEmail));
+    modTellAFriend::SubmitReferral(record, m_services.messages, m_services.pages, this);
+}
+
+bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
+        m_services.messages.show(this, QString(modTellAFriend::kEmailSpaceMessage),
+                                 applicationTitle(), platform::MessageIcon::Critical,
+                                 platform::MessageButtons::Ok);
+        static_cast<QWidget*>(watched)->setFocus();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmNagScreen2::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        ui::look::centreOnScreen(*this);
+    }
+}
+
+void frmNagScreen2::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    m_services.endProgram();
+}
+
+} // namespace lumo::app

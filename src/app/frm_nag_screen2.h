@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace lumo::platform {
+class Clock;
+class UserMessages;
+} // namespace lumo::platform
+
+namespace lumo::modHelp {
+class PageLauncher;
+}
+
+namespace lumo::app {
+
+class PlaceholderFilter;
+class RandomSource;
+
+struct ExitScreenServices {
+    platform::UserMessages& messages;
+    modHelp::PageLauncher& pages;
+    platform::Clock& clock;
+    RandomSource& random;
+    std::function<void()> endProgram; // the Exit button and closing the screen end the program
+};
+
+// The exit screen: a plea for support, two links and the refer-a-friend form. Stays on top.
+class frmNagScreen2 final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmNagScreen2)
+
+public:
+    explicit frmNagScreen2(ExitScreenServices services);
+
+    // The support text drawn when the screen loaded.
+    [[nodiscard]] QString supportText() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void Check1_Click();
+    void cmdSubmit_Click();
+
+    ExitScreenServices m_services;
+    PlaceholderFilter* m_placeholders = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* lblNagScreen2Caption = nullptr;
+    QLabel* picNagscreen2Icon = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QPushButton* cmdClose = nullptr;
+    QPushButton* cmdSubmit = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtEmail = nullptr;
+    QLineEdit* txtFriendName = nullptr;
+    QLineEdit* txtFriendEmail = nullptr;
+    QPlainTextEdit* txtMessage = nullptr;
+    bool m_centred = false;
+};
+
+} // namespace lumo::app

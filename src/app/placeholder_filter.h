@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace lumo::app {
+
+// Gives each referral box its placeholder text: emptied when the box takes the focus while it
+// shows the placeholder, restored when it loses the focus holding only blanks.
+class PlaceholderFilter final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PlaceholderFilter)
+
+public:
+    using QObject::QObject;
+    void watch(QWidget* box, const QString& placeholder);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QHash<QObject*, QString> m_placeholders;
+};
+
+// The text of a line box or of the multi-line message box, line breaks as CR LF.
+[[nodiscard]] QString boxText(const QWidget* box);
+void setBoxText(QWidget* box, const QString& text);
+// Leading and trailing space characters removed; tabs, CR and LF stay.
+[[nodiscard]] QString trimSpaces(const QString& text);
+
+} // namespace lumo::app

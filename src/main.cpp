@@ -1,0 +1,30 @@
+#include "application.h"
+#include "desktop_session.h"
+#include "native_services.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (const QString reason = lumo::platform::missingDisplayReason(); !reason.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(reason));
+        return 1;
+    }
+    QApplication application(argc, argv);
+    // The application name is the executable's file name; it names the settings and the lock.
+    const auto services = lumo::platform::createNativeServices(QApplication::applicationName());
+    lumo::app::MersenneRandom random;
+    lumo::app::Application program({.messages = *services.messages,
+                                    .clipboard = *services.clipboard,
+                                    .web = *services.web,
+                                    .settings = *services.settings,
+                                    .clock = *services.clock,
+                                    .instanceLock = *services.instanceLock,
+                                    .process = *services.process,
+                                    .random = random});
+    if (!program.StartApplication()) {
+        return 0;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "instance_lock.h"
+
+#include <QLockFile>
+#include <QString>
+#include <memory>
+
+namespace lumo::platform {
+
+// A QLockFile in the per-user runtime folder. QLockFile records the owner's process id, so a lock
+// left by a copy that crashed or was killed is recognised as stale and taken over.
+class LockFileInstanceLock final : public InstanceLock {
+public:
+    explicit LockFileInstanceLock(QString lockFilePath);
+    [[nodiscard]] bool anotherInstanceRunning() override;
+
+    // The lock file the program uses for `applicationName`.
+    [[nodiscard]] static QString defaultPath(const QString& applicationName);
+
+private:
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_anotherRunning = false;
+};
+
+} // namespace lumo::platform

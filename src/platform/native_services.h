@@ -1,0 +1,31 @@
+#pragma once
+
+#include "clipboard.h"
+#include "clock.h"
+#include "instance_lock.h"
+#include "process_control.h"
+#include "settings_store.h"
+#include "user_messages.h"
+#include "web_opener.h"
+
+#include <QString>
+#include <memory>
+
+namespace lumo::platform {
+
+// The operating system's services as the running program uses them. The one place where each
+// interface gets its real implementation; tests build their own fakes instead.
+struct NativeServices {
+    std::unique_ptr<UserMessages> messages;
+    std::unique_ptr<Clipboard> clipboard;
+    std::unique_ptr<WebOpener> web;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<InstanceLock> instanceLock;
+    std::unique_ptr<ProcessControl> process;
+};
+
+// `applicationName` names the settings store and the single-instance lock.
+[[nodiscard]] NativeServices createNativeServices(const QString& applicationName);
+
+} // namespace lumo::platform

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "clipboard.h"
+
+namespace lumo::platform {
+
+class QtClipboard final : public Clipboard {
+public:
+    void clear() override;
+};
+
+} // namespace lumo::platform

@@ -1,0 +1,28 @@
+#include "qt_user_messages.h"
+
+#include <QMessageBox>
+
+namespace lumo::platform {
+
+MessageAnswer QtUserMessages::show(QWidget* parent, const QString& text, const QString& title,
+                                   MessageIcon icon, MessageButtons buttons)
+{
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
+                                                  : QMessageBox::Information,
+                    title, text, QMessageBox::NoButton, parent);
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        // Without a Cancel button Esc would do nothing; it answers No, as closing the box does.
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int pressed = box.exec();
+    if (buttons == MessageButtons::Ok) {
+        return MessageAnswer::Ok;
+    }
+    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+} // namespace lumo::platform

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "user_messages.h"
+
+namespace lumo::platform {
+
+class QtUserMessages final : public UserMessages {
+public:
+    MessageAnswer show(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
+                       MessageButtons buttons) override;
+};
+
+} // namespace lumo::platform

@@ -1,0 +1,11 @@
+#include "desktop_web_opener.h"
+#include "web_opener_native.h"
+
+namespace lumo::platform {
+
+std::unique_ptr<WebOpener> createNativeWebOpener()
+{
+    return std::make_unique<DesktopWebOpener>();
+}
+
+} // namespace lumo::platform

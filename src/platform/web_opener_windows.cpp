@@ -1,0 +1,28 @@
+#include "web_opener_native.h"
+
+#include <QByteArray>
+#include <QString>
+#include <shellapi.h>
+#include <windows.h>
+
+namespace lumo::platform {
+
+namespace {
+// The shell's "Open" verb on the address in the ANSI code page, with no owner window, no
+// parameters, C:\ as the working folder and a normal window. Its result is ignored.
+class ShellExecuteWebOpener final : public WebOpener {
+public:
+    void open(const QString& address) override
+    {
+        const QByteArray ansi = address.toLocal8Bit();
+        ShellExecuteA(nullptr, "Open", ansi.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
+    }
+};
+} // namespace
+
+std::unique_ptr<WebOpener> createNativeWebOpener()
+{
+    return std::make_unique<ShellExecuteWebOpener>();
+}
+
+} // namespace lumo::platform

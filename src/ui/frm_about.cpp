@@ -1,0 +1,94 @@
+#include "frm_about.h"
+
+#include "app_icon.h"
+#include "clickable_label.h"
+#include "look.h"
+#include "mod_help.h"
+#include "product.h"
+#include "ui_texts.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace lumo::ui {
+
+using look::twipsRect;
+
+namespace {
+constexpr QSize kClientSize{look::px(6825), look::px(3675)};
+
+QLabel* label(const char* name, const char* caption, const QRect& at, const QFont& font,
+              QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(at);
+    label->setFont(font);
+    label->setWordWrap(true);
+    return label;
+}
+
+ClickableLabel* link(const char* name, const char* caption, const QRect& at, QWidget* parent)
+{
+    auto* link = new ClickableLabel(QLatin1String(name), QString::fromUtf8(caption), parent);
+    link->setGeometry(at);
+    link->setFont(look::verdana(look::kBodyPointSize, false, true));
+    return link;
+}
+} // namespace
+
+frmAbout::frmAbout(modHelp::PageLauncher& pages, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    look::makeFixedWindow(*this, QString::fromUtf8(product::kWindowCaption.data(),
+                                                   qsizetype(product::kWindowCaption.size())));
+    setWindowFlag(Qt::Dialog);
+    look::applyWindowLook(*this);
+    setFixedSize(kClientSize);
+
+    auto* Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twipsRect(120, 120, 480, 480));
+    Picture1->setPixmap(applicationPixmap());
+
+    auto* cmdOK = new QPushButton(QString::fromUtf8(texts::kOk), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twipsRect(5400, 3240, 1260, 345));
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    // Esc rejects the dialog, which closes it just as OK does.
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setGeometry(look::px(-60), look::px(3150), look::px(6840 + 60), 1);
+    Line1->setAutoFillBackground(true);
+    QPalette white = Line1->palette();
+    white.setColor(QPalette::Window, look::kText);
+    Line1->setPalette(white);
+
+    label("Label1", texts::kAboutDescription, twipsRect(840, 600, 5655, 1185),
+          look::verdana(look::kBodyPointSize), this);
+    label("Label2", product::kWindowCaption.data(), twipsRect(1320, 240, 4575, 255),
+          look::verdana(9.75, true), this);
+    auto* lblCoBrand =
+        link("lblCoBrand", texts::kAboutCoBrandLink, twipsRect(4320, 2805, 2355, 195), this);
+    label("Label3", texts::kAboutHomeBusiness, twipsRect(840, 2130, 5685, 675),
+          look::verdana(look::kBodyPointSize, true), this);
+    auto* lblHomePage =
+        link("lblHomePage", texts::kAboutHomePageLink, twipsRect(2640, 1800, 4050, 195), this);
+
+    connect(lblCoBrand, &ClickableLabel::clicked, this, [&pages] { pages.OpenFullyBrandedPage(); });
+    connect(lblHomePage, &ClickableLabel::clicked, this, [&pages] { pages.OpenHomePage(); });
+    cmdOK->setFocus();
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    look::centreOnScreen(*this);
+}
+
+} // namespace lumo::ui

@@ -1,0 +1,307 @@
+#include "frm_main.h"
+
+#include "capitalising_filter.h"
+#include "clickable_label.h"
+#include "closing_step.h"
+#include "frm_about.h"
+#include "frm_soul_urge.h"
+#include "look.h"
+#include "mod_help.h"
+#include "product.h"
+#include "report.h"
+#include "soul_urge.h"
+#include "ui_texts.h"
+#include "user_messages.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace lumo::ui {
+
+using look::twipsRect;
+
+namespace {
+constexpr QSize kClientSize{look::px(6405), look::px(3450)};
+
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QString fromView(std::string_view view)
+{
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+bool isGregorianLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+template <typename Widget> Widget* named(Widget* widget, const char* name, const QRect& geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLineEdit* nameBox(const char* name, const char* accessibleName, const QRect& at, QWidget* parent,
+                   CapitalisingFilter* filter)
+{
+    auto* box = named(new QLineEdit(parent), name, at);
+    box->setAccessibleName(text(accessibleName));
+    box->installEventFilter(filter);
+    return box;
+}
+
+QComboBox* dateList(const char* name, const char* accessibleName, const QRect& at, QWidget* parent)
+{
+    auto* list = named(new QComboBox(parent), name, at);
+    list->setAccessibleName(text(accessibleName));
+    return list;
+}
+
+QLabel* caption(const char* name, const char* caption, QPoint at, QWidget* parent)
+{
+    auto* label = new QLabel(text(caption), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(look::msSansSerif(look::kBodyPointSize));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+} // namespace
+
+frmMain::frmMain(WindowServices services)
+    : m_services(std::move(services))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    look::makeFixedWindow(*this, fromView(product::kWindowCaption));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmMainClient"));
+    client->setFixedSize(kClientSize);
+    setCentralWidget(client);
+    look::applyWindowLook(*this);
+    createControls(*client);
+    createMenus();
+    chainTabOrder();
+    setFixedSize(sizeHint());
+    Form_Load();
+}
+
+frmMain::~frmMain()
+{
+    delete m_result;
+}
+
+void frmMain::createControls(QWidget& client)
+{
+    m_promotions = createPromotionLabels(client,
+                                         {.topFrame = twipsRect(80, 0, 6255, 615),
+                                          .banner = twipsRect(50, 140, 6120, 585),
+                                          .bottomFrame = twipsRect(80, 2400, 6255, 975),
+                                          .offer = twipsRect(210, 240, 5745, 615)},
+                                         m_services.pages);
+
+    fraName = named(new QGroupBox(text(texts::kFraName), &client), "fraName",
+                    twipsRect(80, 720, 6255, 1605));
+    fraName->setFont(look::verdana(look::kBodyPointSize, true));
+    auto* filter = new CapitalisingFilter(this);
+    txtLastName =
+        nameBox("txtLastName", texts::kLastName, twipsRect(4200, 450, 1935, 345), fraName, filter);
+    txtMiddleName = nameBox("txtMiddleName", texts::kMiddleName, twipsRect(2115, 450, 1965, 345),
+                            fraName, filter);
+    txtFirstName =
+        nameBox("txtFirstName", texts::kFirstName, twipsRect(90, 450, 1905, 345), fraName, filter);
+
+    fraBirthDay = named(new QGroupBox(text(texts::kFraBirthDay), fraName), "fraBirthDay",
+                        twipsRect(120, 840, 6045, 645));
+    fraBirthDay->setFont(look::verdana(look::kBodyPointSize, true));
+    cboDate = dateList("cboDate", texts::kDay, twipsRect(1760, 210, 855, 315), fraBirthDay);
+    cboMonth = dateList("cboMonth", texts::kMonth, twipsRect(120, 210, 1455, 315), fraBirthDay);
+    cboYear = dateList("cboYear", texts::kYear, twipsRect(2800, 210, 975, 315), fraBirthDay);
+    cmdNext = named(new QPushButton(text(texts::kNext), fraBirthDay), "cmdNext",
+                    twipsRect(3960, 210, 1965, 315));
+    connect(cmdNext, &QPushButton::clicked, this, &frmMain::ShowSoulUrgeResult);
+
+    caption("Label5", texts::kLastName, twipsRect(4200, 240, 0, 0).topLeft(), fraName);
+    caption("Label4", texts::kMiddleName, twipsRect(2160, 240, 0, 0).topLeft(), fraName);
+    caption("Label1", texts::kFirstName, twipsRect(120, 240, 0, 0).topLeft(), fraName);
+
+    // Reached only through File, Exit: it lies below the client area and never takes the focus.
+    cmdExit = named(new QPushButton(text(texts::kExit), &client), "cmdExit",
+                    twipsRect(3840, 3600, 1200, 375));
+    cmdExit->setFocusPolicy(Qt::NoFocus);
+    cmdExit->hide();
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+
+    for (QWidget* control :
+         {static_cast<QWidget*>(txtFirstName), static_cast<QWidget*>(txtMiddleName),
+          static_cast<QWidget*>(txtLastName), static_cast<QWidget*>(cboDate),
+          static_cast<QWidget*>(cboMonth), static_cast<QWidget*>(cboYear),
+          static_cast<QWidget*>(cmdNext)}) {
+        control->setFont(look::verdana(look::kBodyPointSize));
+    }
+}
+
+void frmMain::createMenus()
+{
+    auto action = [this](QMenu* menu, const char* name, const char* caption, auto slot) {
+        QAction* entry = menu->addAction(text(caption));
+        entry->setObjectName(QLatin1String(name));
+        connect(entry, &QAction::triggered, this, slot);
+        return entry;
+    };
+    auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+    auto& pages = m_services.pages;
+
+    QMenu* nuFile = menuBar()->addMenu(text(texts::kMenuFile));
+    nuFile->setObjectName(QStringLiteral("nuFile"));
+    action(nuFile, "mnuNext", texts::kMenuNext, [this] { ShowSoulUrgeResult(); });
+    action(nuFile, "mnuExit", texts::kMenuExit, [this] { cmdExit->click(); });
+
+    QMenu* mnuHelp = menuBar()->addMenu(text(texts::kMenuHelp));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    action(mnuHelp, "mnuOnline", texts::kMenuOnline, [&pages] { pages.OpenHelpPage(); });
+    action(mnuHelp, "mnuVisit", texts::kMenuVisit, [&pages] { pages.OpenHomePage(); });
+    separator(mnuHelp, "mnuFileSep1");
+    action(mnuHelp, "mnuUpdate", texts::kMenuUpdate, [&pages] { pages.OpenDownloadPage(); });
+    separator(mnuHelp, "mnuFileSep2");
+    action(mnuHelp, "mnuAbout", texts::kMenuAbout, [this] { showAbout(); });
+
+    QAction* mnuDonate = menuBar()->addAction(text(texts::kMenuDonate));
+    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(mnuDonate, &QAction::triggered, this, [&pages] { pages.OpenDonatePage(); });
+}
+
+void frmMain::chainTabOrder()
+{
+    look::setTabChain(
+        {txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear, cmdNext});
+}
+
+void frmMain::Form_Load()
+{
+    if (m_services.onMainWindowLoad) {
+        m_services.onMainWindowLoad();
+    }
+    for (int day = 1; day <= texts::kDaysInLongestMonth; ++day) {
+        cboDate->addItem(QString::number(day));
+    }
+    for (const char* month : texts::kMonths) {
+        cboMonth->addItem(text(month));
+    }
+    for (int year = texts::kFirstYear; year <= texts::kLastYear; ++year) {
+        cboYear->addItem(QString::number(year));
+    }
+    for (QComboBox* list : {cboDate, cboMonth, cboYear}) {
+        list->setCurrentIndex(0);
+    }
+    txtFirstName->setFocus();
+}
+
+void frmMain::showMessage(const char* message)
+{
+    m_services.messages.show(this, text(message), fromView(product::kApplicationTitle),
+                             platform::MessageIcon::Information, platform::MessageButtons::Ok);
+}
+
+bool frmMain::ValidateEntries()
+{
+    auto refuse = [this](const char* message, QWidget* focus) {
+        showMessage(message);
+        if (focus) {
+            focus->setFocus();
+        }
+        return false;
+    };
+    if (txtFirstName->text().isEmpty()) {
+        return refuse(texts::kEnterFirstName, txtFirstName);
+    }
+    if (txtLastName->text().isEmpty()) {
+        return refuse(texts::kEnterLastName, txtLastName);
+    }
+    if (cboDate->currentIndex() < 0) {
+        return refuse(texts::kSpecifyDate, cboDate);
+    }
+    if (cboMonth->currentIndex() < 0) {
+        return refuse(texts::kSpecifyMonth, cboMonth);
+    }
+    if (cboYear->currentIndex() < 0) {
+        return refuse(texts::kSpecifyYear, cboYear);
+    }
+    constexpr int kFebruary = 2;
+    const int day = cboDate->currentIndex() + 1;
+    const int month = cboMonth->currentIndex() + 1;
+    const int year = texts::kFirstYear + cboYear->currentIndex();
+    if (month == kFebruary && day > (isGregorianLeapYear(year) ? 29 : 28)) {
+        return refuse(texts::kWrongFebruaryDay, nullptr);
+    }
+    const bool thirtyDays = month == 4 || month == 6 || month == 9 || month == 11;
+    if (thirtyDays && day == 31) {
+        return refuse(texts::kWrongThirtyFirst, nullptr);
+    }
+    return true;
+}
+
+void frmMain::ShowSoulUrgeResult()
+{
+    if (!ValidateEntries()) {
+        return;
+    }
+    hide();
+    if (!m_result) {
+        m_result = new frmSoulUrge(m_services);
+        connect(m_result, &frmSoulUrge::backToMain, this, &QWidget::show);
+        // A closed result window is deleted later; the next Next must get a fresh one.
+        connect(m_result, &frmSoulUrge::unloading, this, [this] { m_result = nullptr; });
+    }
+    m_result->show();
+    const QByteArray first = txtFirstName->text().toUtf8();
+    const QByteArray middle = txtMiddleName->text().toUtf8();
+    const QByteArray last = txtLastName->text().toUtf8();
+    const auto number =
+        CalculateSoulUrge(first.toStdString(), middle.toStdString(), last.toStdString());
+    m_result->InsertReport(QString::fromStdString(BuildSoulUrgeReport(number)));
+}
+
+void frmMain::cmdExit_Click()
+{
+    if (m_services.closing) {
+        m_services.closing->ShowExitScreen(*this, ClosingReason::Close);
+    } else {
+        close();
+    }
+}
+
+void frmMain::showAbout()
+{
+    frmAbout about(m_services.pages);
+    about.exec();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (m_services.closing) {
+        m_services.closing->ShowExitScreen(*this, ClosingReason::Close);
+    }
+    event->accept();
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        look::centreOnScreen(*this);
+    }
+}
+
+} // namespace lumo::ui

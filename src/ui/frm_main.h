@@ -1,0 +1,65 @@
+#pragma once
+
+#include "promotion_labels.h"
+#include "window_services.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace lumo::ui {
+
+class frmSoulUrge;
+
+// The window in which the user enters a name and a date of birth.
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmMain)
+
+public:
+    explicit frmMain(WindowServices services);
+    ~frmMain() override;
+
+    // Checks the entries and, when they pass, hides this window and shows the report.
+    void ShowSoulUrgeResult();
+    // The result window of the last Next, while it is open.
+    [[nodiscard]] frmSoulUrge* resultWindow() const { return m_result; }
+    [[nodiscard]] PromotionLabels& promotions() { return m_promotions; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls(QWidget& client);
+    void createMenus();
+    void chainTabOrder();
+    void Form_Load();
+    [[nodiscard]] bool ValidateEntries();
+    void showMessage(const char* text);
+    void cmdExit_Click();
+    void showAbout();
+
+    WindowServices m_services;
+    PromotionLabels m_promotions;
+    QGroupBox* fraName = nullptr;
+    QGroupBox* fraBirthDay = nullptr;
+    QLineEdit* txtFirstName = nullptr;
+    QLineEdit* txtMiddleName = nullptr;
+    QLineEdit* txtLastName = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboYear = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QPointer<frmSoulUrge> m_result;
+    bool m_centred = false;
+};
+
+} // namespace lumo::ui

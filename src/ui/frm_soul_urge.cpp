@@ -1,0 +1,114 @@
+#include "frm_soul_urge.h"
+
+#include "clipboard.h"
+#include "closing_step.h"
+#include "look.h"
+#include "product.h"
+#include "ui_texts.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace lumo::ui {
+
+using look::twipsRect;
+
+namespace {
+constexpr QSize kClientSize{look::px(6375), look::px(5220)};
+
+// Runs one step of Back or of closing; a failing step must not keep the next from running.
+template <typename Step> void ignoringFailure(Step&& step) noexcept
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+} // namespace
+
+frmSoulUrge::frmSoulUrge(const WindowServices& services)
+    : m_services(services)
+{
+    setObjectName(QStringLiteral("frmSoulUrge"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    look::makeFixedWindow(*this, QString::fromUtf8(product::kWindowCaption.data(),
+                                                   qsizetype(product::kWindowCaption.size())));
+    look::applyWindowLook(*this);
+    setFixedSize(kClientSize);
+
+    m_promotions = createPromotionLabels(*this,
+                                         {.topFrame = twipsRect(60, 0, 6300, 615),
+                                          .banner = twipsRect(120, 135, 6120, 585),
+                                          .bottomFrame = twipsRect(60, 4200, 6300, 975),
+                                          .offer = twipsRect(315, 240, 5745, 615)},
+                                         m_services.pages);
+
+    txtDisplay = new QPlainTextEdit(this);
+    txtDisplay->setObjectName(QStringLiteral("txtDisplay"));
+    txtDisplay->setAccessibleName(QString::fromUtf8(texts::kReportName));
+    txtDisplay->setGeometry(twipsRect(60, 690, 6300, 2955));
+    txtDisplay->setReadOnly(true);
+    txtDisplay->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txtDisplay->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtDisplay->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Mouse movement over the report must reach the filter even with no button held.
+    txtDisplay->viewport()->setMouseTracking(true);
+    txtDisplay->viewport()->installEventFilter(this);
+    connect(txtDisplay, &QPlainTextEdit::textChanged, this,
+            [this] { m_services.clipboard.clear(); });
+
+    cmdback = new QPushButton(QString::fromUtf8(texts::kBack), this);
+    cmdback->setObjectName(QStringLiteral("cmdback"));
+    cmdback->setGeometry(twipsRect(5250, 3780, 1095, 375));
+    connect(cmdback, &QPushButton::clicked, this, &frmSoulUrge::cmdback_Click);
+
+    QWidget::setTabOrder(cmdback, txtDisplay);
+    cmdback->setFocus();
+    look::centreOnScreen(*this);
+}
+
+void frmSoulUrge::InsertReport(const QString& report)
+{
+    txtDisplay->textCursor().insertText(report);
+    QTextCursor caret = txtDisplay->textCursor();
+    caret.setPosition(0);
+    txtDisplay->setTextCursor(caret);
+}
+
+bool frmSoulUrge::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        m_services.clipboard.clear();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmSoulUrge::cmdback_Click()
+{
+    m_goingBack = true;
+    ignoringFailure([this] { close(); });
+    ignoringFailure([this] { emit backToMain(); });
+    if (m_services.closing) {
+        ignoringFailure([this] { m_services.closing->HideExitScreen(); });
+    }
+}
+
+void frmSoulUrge::closeEvent(QCloseEvent* event)
+{
+    emit unloading();
+    if (m_services.closing) {
+        const auto reason = m_goingBack ? ClosingReason::Back : ClosingReason::Close;
+        ignoringFailure([this, reason] { m_services.closing->ShowExitScreen(*this, reason); });
+    }
+    event->accept();
+}
+
+} // namespace lumo::ui

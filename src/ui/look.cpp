@@ -1,0 +1,83 @@
+#include "look.h"
+
+#include "app_icon.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+namespace lumo::ui::look {
+
+namespace {
+QFont withFallback(const QString& family, double pointSize)
+{
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    // Set explicitly, so that a label inside a bold frame does not inherit the bold caption.
+    font.setBold(false);
+    font.setUnderline(false);
+    return font;
+}
+} // namespace
+
+QFont verdana(double pointSize, bool bold, bool underline)
+{
+    QFont font = withFallback(QStringLiteral("Verdana"), pointSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont msSansSerif(double pointSize)
+{
+    return withFallback(QStringLiteral("MS Sans Serif"), pointSize);
+}
+
+void applyWindowLook(QWidget& window)
+{
+    QPalette palette = window.palette();
+    for (const auto role :
+         {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase}) {
+        palette.setColor(role, kWindowBlue);
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::Text}) {
+        palette.setColor(role, kText);
+    }
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    window.setFont(verdana(kBodyPointSize));
+}
+
+void makeFixedWindow(QWidget& window, const QString& caption)
+{
+    window.setWindowTitle(caption);
+    window.setWindowIcon(applicationIcon());
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void setTabChain(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+void centreOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+} // namespace lumo::ui::look

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <initializer_list>
+
+class QWidget;
+
+namespace lumo::ui::look {
+
+// Layouts are given in twips; at 96 dpi a logical pixel is 15 twips, and Qt scales logical pixels
+// on high-dpi screens.
+inline constexpr int kTwipsPerPixel = 15;
+[[nodiscard]] constexpr int px(int twips) noexcept
+{
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+[[nodiscard]] constexpr QRect twipsRect(int left, int top, int width, int height) noexcept
+{
+    return {px(left), px(top), px(width), px(height)};
+}
+
+inline constexpr QColor kWindowBlue{124, 165, 231};
+inline constexpr QColor kText{255, 255, 255};
+inline constexpr QColor kBrandText{0, 0, 255};
+inline constexpr QColor kNavy{0, 0, 128};
+inline constexpr QColor kYellow{255, 255, 0};
+inline constexpr QColor kCheckBlue{0, 0, 192};
+
+inline constexpr double kBodyPointSize = 8.25;
+
+// Verdana where it is installed; otherwise fontconfig or Windows picks the nearest sans-serif.
+[[nodiscard]] QFont verdana(double pointSize, bool bold = false, bool underline = false);
+// The classic dialog face of small captions; falls back the same way.
+[[nodiscard]] QFont msSansSerif(double pointSize);
+
+// Blue background with white text for the window and everything in it that takes the palette.
+void applyWindowLook(QWidget& window);
+// Fixed size of the given client area, no minimise or maximise box, the program's caption and icon.
+void makeFixedWindow(QWidget& window, const QString& caption);
+// Chains the Tab order through `widgets`, first to last.
+void setTabChain(std::initializer_list<QWidget*> widgets);
+// Centres a top-level window on the screen it will appear on.
+void centreOnScreen(QWidget& window);
+
+} // namespace lumo::ui::look

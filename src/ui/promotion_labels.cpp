@@ -1,0 +1,70 @@
+#include "promotion_labels.h"
+
+#include "clickable_label.h"
+#include "look.h"
+#include "mod_help.h"
+#include "ui_texts.h"
+
+#include <QApplication>
+#include <QGroupBox>
+
+namespace lumo::ui {
+
+namespace {
+QGroupBox* captionlessFrame(const QString& name, const QRect& at, QWidget& parent)
+{
+    auto* frame = new QGroupBox(&parent);
+    frame->setObjectName(name);
+    frame->setGeometry(at);
+    return frame;
+}
+
+ClickableLabel* brandLabel(const QString& name, const char* caption, const QRect& at,
+                           QWidget& parent)
+{
+    auto* label = new ClickableLabel(name, displayedCaption(caption), &parent);
+    label->setGeometry(at);
+    QPalette palette = label->palette();
+    // Opaque on the system's button face, so only the label in front shows and takes clicks.
+    palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    palette.setColor(QPalette::WindowText, look::kBrandText);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    return label;
+}
+} // namespace
+
+PromotionLabels createPromotionLabels(QWidget& window, const PromotionGeometry& at,
+                                      modHelp::PageLauncher& pages)
+{
+    PromotionLabels labels;
+    labels.Frame5 = captionlessFrame(QStringLiteral("Frame5"), at.bottomFrame, window);
+    labels.lblCobrand =
+        brandLabel(QStringLiteral("lblCobrand"), texts::kCoBrandOffer, at.offer, *labels.Frame5);
+    labels.lblFullBrand = brandLabel(QStringLiteral("lblFullBrand"), texts::kFullBrandOffer,
+                                     at.offer, *labels.Frame5);
+    labels.Frame2 = captionlessFrame(QStringLiteral("Frame2"), at.topFrame, window);
+    labels.Label61 = new ClickableLabel(QStringLiteral("Label61"),
+                                        displayedCaption(texts::kForumBanner), labels.Frame2);
+    labels.Label61->setGeometry(at.banner);
+
+    QObject::connect(labels.Label61, &ClickableLabel::clicked, labels.Label61,
+                     [&pages] { pages.OpenHomePage(); });
+    QObject::connect(labels.lblCobrand, &ClickableLabel::clicked, labels.lblCobrand,
+                     [&pages] { pages.OpenCoBrandPage(); });
+    QObject::connect(labels.lblFullBrand, &ClickableLabel::clicked, labels.lblFullBrand,
+                     [&pages] { pages.OpenFullyBrandedPage(); });
+    return labels;
+}
+
+void showCoBrandOffer(PromotionLabels& labels)
+{
+    labels.lblCobrand->raise();
+}
+
+void showFullBrandOffer(PromotionLabels& labels)
+{
+    labels.lblFullBrand->raise();
+}
+
+} // namespace lumo::ui

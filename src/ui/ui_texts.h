@@ -1,0 +1,77 @@
+#pragma once
+
+// Every text the working windows show, in one place.
+
+namespace lumo::ui::texts {
+
+// Main window
+inline constexpr char kFraName[] = "Please Fill In The Below Details:";
+inline constexpr char kFraBirthDay[] = "Date Of Birth";
+inline constexpr char kFirstName[] = "First Name";
+inline constexpr char kMiddleName[] = "Middle Name";
+inline constexpr char kLastName[] = "Last Name";
+inline constexpr char kMonth[] = "Month";
+inline constexpr char kDay[] = "Day";
+inline constexpr char kYear[] = "Year";
+inline constexpr char kNext[] = "&Next";
+inline constexpr char kExit[] = "E&xit";
+
+inline constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 2050;
+inline constexpr int kDaysInLongestMonth = 31;
+
+// Menus
+inline constexpr char kMenuFile[] = "&File";
+inline constexpr char kMenuNext[] = "&Next";
+inline constexpr char kMenuExit[] = "E&xit";
+inline constexpr char kMenuHelp[] = "&Help";
+inline constexpr char kMenuOnline[] = "&Online Help";
+inline constexpr char kMenuVisit[] = "&Visit Us Online";
+inline constexpr char kMenuUpdate[] = "&Check for Software Update";
+inline constexpr char kMenuAbout[] = "&About Software";
+inline constexpr char kMenuDonate[] = "&Donate";
+
+// Entry checks
+inline constexpr char kEnterFirstName[] = "Please Enter Your First Name";
+inline constexpr char kEnterLastName[] = "Please Enter Your Last Name";
+inline constexpr char kSpecifyDate[] = "Please Specify Your Birth Date";
+inline constexpr char kSpecifyMonth[] = "Please Specify Your Birth Month";
+inline constexpr char kSpecifyYear[] = "Please Specify Your Birth Year";
+inline constexpr char kWrongFebruaryDay[] = "Please Enter Correct Date Or Month!";
+inline constexpr char kWrongThirtyFirst[] = "Please Enter Correct Date Or Month !";
+
+// Result window
+inline constexpr char kBack[] = "&Back";
+inline constexpr char kReportName[] = "Soul Urge Report";
+
+// Promotion labels; "&&" shows as one ampersand.
+inline constexpr char kForumBanner[] =
+    "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. "
+    "Visit Starwell Now";
+inline constexpr char kCoBrandOffer[] =
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+    "site's name &&  link here. See \"Help\" for details.Click Here for more info on co-branding.";
+inline constexpr char kFullBrandOffer[] =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+    "software fully branded for your website. Click here for more details.";
+
+} // namespace lumo::ui::texts
+
+namespace lumo::ui::texts {
+
+// About window
+inline constexpr char kAboutDescription[] =
+    "Lumo Soul Urge Number Software tells about your inner desires, urges, likes and dislikes. "
+    "Each letter of your name stands for a digit, and adding those digits up gives your Soul "
+    "Urge number. In this way the software shows you what you value most in life.";
+inline constexpr char kAboutCoBrandLink[] = "Click here for more details.";
+inline constexpr char kAboutHomeBusiness[] =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+    "software fully branded for your website. ";
+inline constexpr char kAboutHomePageLink[] = "Click here to visit Starwell";
+inline constexpr char kOk[] = "OK";
+
+} // namespace lumo::ui::texts

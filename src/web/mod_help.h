@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+namespace lumo::platform {
+class WebOpener;
+}
+
+namespace lumo::modHelp {
+
+// The fixed pages of the maker's site, one per launcher.
+enum class Page { Home, Help, Download, Donate, CoBrand, FullyBranded, Softwares };
+
+// The whole address of a fixed page, as its launcher opens it.
+[[nodiscard]] QString PageAddress(Page page);
+// The product's folder on the site (site base, "/", product folder, "/").
+[[nodiscard]] QString ProductFolderAddress();
+
+// The launchers of the maker's pages. Each opens one fixed address through the desktop's
+// web opener and returns at once; none reports whether a browser opened.
+class PageLauncher final {
+public:
+    explicit PageLauncher(platform::WebOpener& opener);
+
+    void OpenWebAddress(const QString& address);
+    void OpenHomePage();
+    void OpenHelpPage();
+    void OpenDownloadPage();
+    void OpenDonatePage();
+    void OpenCoBrandPage();
+    void OpenFullyBrandedPage();
+    void OpenSoftwaresPage();
+
+private:
+    void openPage(Page page);
+
+    platform::WebOpener& m_opener;
+};
+
+} // namespace lumo::modHelp

@@ -1,0 +1,121 @@
+#include "mod_tell_a_friend.h"
+
+#include "mod_help.h"
+#include "qt_text.h"
+#include "site_addresses.h"
+#include "user_messages.h"
+
+#include <QByteArray>
+#include <array>
+#include <string_view>
+
+namespace lumo::modTellAFriend {
+
+namespace {
+constexpr QChar kBlank = QLatin1Char(' ');
+constexpr QChar kAt = QLatin1Char('@');
+constexpr QChar kDot = QLatin1Char('.');
+
+QString trimBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text.at(first) == kBlank) {
+        ++first;
+    }
+    while (end > first && text.at(end - 1) == kBlank) {
+        --end;
+    }
+    return text.mid(first, end - first);
+}
+
+bool isMissing(const QString& value, QLatin1String placeholder)
+{
+    const QString trimmed = trimBlanks(value);
+    return trimmed.isEmpty() || trimmed == placeholder;
+}
+
+// Every byte of the UTF-8 form except A-Z a-z 0-9 - . _ ~ becomes %XX.
+QString encodeValue(const QString& value)
+{
+    return QString::fromLatin1(value.toUtf8().toPercentEncoding());
+}
+
+void showCritical(platform::UserMessages& messages, QWidget* parent, const QString& text)
+{
+    messages.show(parent, text, applicationTitle(), platform::MessageIcon::Critical,
+                  platform::MessageButtons::Ok);
+}
+} // namespace
+
+ReferralRecord CaptureReferral(const QString& name, const QString& email, const QString& message,
+                               const QString& friendName, const QString& friendEmail)
+{
+    return {trimBlanks(name), trimBlanks(email), trimBlanks(message), trimBlanks(friendName),
+            trimBlanks(friendEmail)};
+}
+
+QString CheckEmailAddresses(const ReferralRecord& record)
+{
+    const QString& sender = record.senderEmail;
+    const QString& recipient = record.friendEmail;
+    if (trimBlanks(sender) == trimBlanks(recipient)) {
+        return kDistinctEmailMessage;
+    }
+    if (!sender.contains(kAt) || !recipient.contains(kAt)) {
+        return kProperEmailMessage;
+    }
+    if (!sender.contains(kDot) || !recipient.contains(kDot)) {
+        return kProperEmailMessage;
+    }
+    return {};
+}
+
+QString CheckOtherFields(const ReferralRecord& record)
+{
+    if (isMissing(record.senderName, kNamePlaceholder)) {
+        return kNameMissingMessage;
+    }
+    if (isMissing(record.message, kMessagePlaceholder)) {
+        return kMessageMissingMessage;
+    }
+    if (isMissing(record.friendName, kFriendNamePlaceholder)) {
+        return kFriendNameMissingMessage;
+    }
+    return {};
+}
+
+QString BuildReferralAddress(const ReferralRecord& record)
+{
+    const std::array<QString, site::kReferralFields.size()> values{
+        record.senderName, record.senderEmail, record.message,
+        record.friendName, record.friendEmail, modHelp::ProductFolderAddress()};
+    QString address = toQString(site::kReferAFriendAddress.view());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        address += toQString(site::kFieldSeparator.view()) + toQString(site::kReferralFields[i]) +
+                   toQString(site::kFieldAssignment.view()) + encodeValue(values[i]);
+    }
+    return address;
+}
+
+void SendReferral(const ReferralRecord& record, platform::UserMessages& messages,
+                  modHelp::PageLauncher& launcher, QWidget* parent)
+{
+    if (const QString failure = CheckOtherFields(record); !failure.isEmpty()) {
+        showCritical(messages, parent, failure);
+        return;
+    }
+    launcher.OpenWebAddress(BuildReferralAddress(record));
+}
+
+void SubmitReferral(const ReferralRecord& record, platform::UserMessages& messages,
+                    modHelp::PageLauncher& launcher, QWidget* parent)
+{
+    if (const QString failure = CheckEmailAddresses(record); !failure.isEmpty()) {
+        showCritical(messages, parent, failure);
+        return;
+    }
+    SendReferral(record, messages, launcher, parent);
+}
+
+} // namespace lumo::modTellAFriend

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "fixed_string.h"
+
+#include <array>
+#include <string_view>
+
+// The address scheme of the maker's site. Every page is served by one product script in the
+// product's folder and chosen by its page key:
+//   <site base>/<product folder>/<product script>?page=<page key>
+// Each fixed page's whole address is composed here once, while compiling.
+
+namespace lumo::site {
+
+// Scheme and host of the maker's site, set by the build (LUMO_SITE_BASE).
+inline constexpr FixedString kSiteBase{LUMO_SITE_BASE};
+inline constexpr FixedString kProductFolder{"lumo-free-soul-urge-number"};
+inline constexpr FixedString kProductScript{"ssd.php"};
+inline constexpr FixedString kPageSelector{"page"};
+
+inline constexpr FixedString kQueryStart{"?"};
+// Joins a further query field to an address: "&" name "=" value.
+inline constexpr FixedString kFieldSeparator{"&"};
+inline constexpr FixedString kFieldAssignment{"="};
+
+// The product's folder on the site; the refer-a-friend request sends it as a field value.
+inline constexpr auto kProductFolderAddress = kSiteBase + "/" + kProductFolder + "/";
+// Everything of a page address before the page key.
+inline constexpr auto kPageAddressPrefix =
+    kProductFolderAddress + kProductScript + kQueryStart + kPageSelector + kFieldAssignment;
+
+// Page keys, sent exactly as written here.
+inline constexpr FixedString kHomePageKey{"home-page"};
+inline constexpr FixedString kHelpPageKey{"help-web-page"};
+inline constexpr FixedString kDownloadPageKey{"download-web-page"};
+inline constexpr FixedString kDonatePageKey{"donate"};
+inline constexpr FixedString kCoBrandPageKey{"co-brand"};
+inline constexpr FixedString kFullyBrandedPageKey{"fully-branded"};
+inline constexpr FixedString kSoftwaresPageKey{"starwellsoftwares"};
+inline constexpr FixedString kReferAFriendPageKey{"lumo-refer-a-friend"};
+
+inline constexpr auto kHomePageAddress = kPageAddressPrefix + kHomePageKey;
+inline constexpr auto kHelpPageAddress = kPageAddressPrefix + kHelpPageKey;
+inline constexpr auto kDownloadPageAddress = kPageAddressPrefix + kDownloadPageKey;
+inline constexpr auto kDonatePageAddress = kPageAddressPrefix + kDonatePageKey;
+inline constexpr auto kCoBrandPageAddress = kPageAddressPrefix + kCoBrandPageKey;
+inline constexpr auto kFullyBrandedPageAddress = kPageAddressPrefix + kFullyBrandedPageKey;
+inline constexpr auto kSoftwaresPageAddress = kPageAddressPrefix + kSoftwaresPageKey;
+// The refer-a-friend request: this address followed by its fields taf1 to taf6.
+inline constexpr auto kReferAFriendAddress = kPageAddressPrefix + kReferAFriendPageKey;
+// Its fields, in this order: sender's name, sender's e-mail, message, friend's name, friend's
+// e-mail, product folder address.
+inline constexpr std::array<std::string_view, 6> kReferralFields{"taf1", "taf2", "taf3",
+                                                                 "taf4", "taf5", "taf6"};
+
+} // namespace lumo::site

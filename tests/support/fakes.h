@@ -1,0 +1,124 @@
+#pragma once
+
+// Recording stand-ins for the operating system's services, shared by every Qt-based test.
+
+#include "clipboard.h"
+#include "clock.h"
+#include "instance_lock.h"
+#include "process_control.h"
+#include "settings_store.h"
+#include "user_messages.h"
+#include "web_opener.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+namespace lumo::testing {
+
+struct ShownMessage {
+    QString text;
+    QString title;
+    platform::MessageIcon icon;
+    platform::MessageButtons buttons;
+};
+
+// Records each message box instead of showing it, and answers from a queue (Ok or No when empty).
+class FakeMessages final : public platform::UserMessages {
+public:
+    platform::MessageAnswer show(QWidget*, const QString& text, const QString& title,
+                                 platform::MessageIcon icon,
+                                 platform::MessageButtons buttons) override
+    {
+        shown.push_back({text, title, icon, buttons});
+        if (onShow) {
+            onShow();
+        }
+        if (!answers.empty()) {
+            const auto answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
+                                                       : platform::MessageAnswer::No;
+    }
+    [[nodiscard]] QStringList texts() const
+    {
+        QStringList result;
+        for (const auto& message : shown) {
+            result << message.text;
+        }
+        return result;
+    }
+
+    QList<ShownMessage> shown;
+    std::deque<platform::MessageAnswer> answers;
+    std::function<void()> onShow; // runs while the "box" is up, e.g. to look at focus
+};
+
+class FakeClipboard final : public platform::Clipboard {
+public:
+    void clear() override { ++clears; }
+    int clears = 0;
+};
+
+class FakeWebOpener final : public platform::WebOpener {
+public:
+    void open(const QString& address) override { opened << address; }
+    QStringList opened;
+};
+
+// An in-memory store; `readable` and `writable` false act as a store that cannot be used.
+class FakeSettings final : public platform::SettingsStore {
+public:
+    QString read(const QString& section, const QString& key) override
+    {
+        ++reads;
+        return readable ? values.value(section + QLatin1Char('/') + key) : QString();
+    }
+    void write(const QString& section, const QString& key, const QString& value) override
+    {
+        ++writes;
+        if (writable) {
+            values.insert(section + QLatin1Char('/') + key, value);
+        }
+    }
+    QHash<QString, QString> values;
+    bool readable = true;
+    bool writable = true;
+    int reads = 0;
+    int writes = 0;
+};
+
+class FakeClock final : public platform::Clock {
+public:
+    QDate today() const override { return date; }
+    std::uint64_t timeOfDaySeed() const override { return seed; }
+    QDate date{2026, 12, 8};
+    std::uint64_t seed = 12345;
+};
+
+class FakeInstanceLock final : public platform::InstanceLock {
+public:
+    bool anotherInstanceRunning() override
+    {
+        ++calls;
+        return running;
+    }
+    bool running = false;
+    int calls = 0;
+};
+
+// Records the end of the process and returns, so the test process lives on.
+class FakeProcessControl final : public platform::ProcessControl {
+public:
+    void endNow(int exitCode) override { exitCodes << exitCode; }
+    QList<int> exitCodes;
+};
+
+} // namespace lumo::testing

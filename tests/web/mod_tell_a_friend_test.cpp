@@ -1,0 +1,202 @@
+#include "fakes.h"
+#include "mod_help.h"
+#include "mod_tell_a_friend.h"
+#include "qt_printers.h"
+
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace lumo::modTellAFriend;
+using lumo::platform::MessageButtons;
+using lumo::platform::MessageIcon;
+
+const QString kRequestStart =
+    QStringLiteral(LUMO_SITE_BASE "/lumo-free-soul-urge-number/ssd.php?page=lumo-refer-a-friend");
+const QString kUntouchedMessage = QStringLiteral("Your Message\r\n");
+
+ReferralRecord validRecord()
+{
+    return CaptureReferral(QStringLiteral("Jo Smith"), QStringLiteral("jo@example.com"),
+                           QStringLiteral("Hello"), QStringLiteral("Ann"),
+                           QStringLiteral("ann@example.org"));
+}
+
+TEST(CaptureReferral, TrimsSpacesOnlyFromEachEnd)
+{
+    const auto record =
+        CaptureReferral(QStringLiteral("  Jo  Smith "), QStringLiteral("\ta@b.c "),
+                        QStringLiteral(" Hi\r\n"), QStringLiteral("Ann\t"), QStringLiteral("   "));
+    EXPECT_EQ(record.senderName, QStringLiteral("Jo  Smith"));
+    EXPECT_EQ(record.senderEmail, QStringLiteral("\ta@b.c"));
+    EXPECT_EQ(record.message, QStringLiteral("Hi\r\n"));
+    EXPECT_EQ(record.friendName, QStringLiteral("Ann\t"));
+    EXPECT_EQ(record.friendEmail, QString());
+}
+
+struct EmailCase {
+    const char* sender;
+    const char* recipient;
+    QString expected;
+};
+
+TEST(CheckEmailAddresses, ChecksInOrder)
+{
+    const QString distinct = kDistinctEmailMessage;
+    const QString proper = kProperEmailMessage;
+    const EmailCase cases[] = {
+        {"Your Email Address", "Friend's Email Address", proper}, // boxes untouched
+        {" jo@example.com  ", "jo@example.com", distinct},        // equal once trimmed
+        {"nothing", "nothing", distinct},                         // equality comes first
+        {"", "", distinct},
+        {"Jo@example.com", "jo@example.com", QString()}, // letter case makes them distinct
+        {"jo.example.com", "ann@example.org", proper},
+        {"jo@example.com", "ann.example.org", proper},
+        {"jo@examplecom", "ann@example.org", proper},
+        {"jo@example.com", "ann@exampleorg", proper},
+        {"j.o@com", "a.nn@org", QString()}, // a dot before the "@" is enough
+        {"@.", ".@", QString()},
+    };
+    for (const auto& c : cases) {
+        const auto record =
+            CaptureReferral(QStringLiteral("Jo"), QString::fromUtf8(c.sender), QStringLiteral("Hi"),
+                            QStringLiteral("Ann"), QString::fromUtf8(c.recipient));
+        EXPECT_EQ(CheckEmailAddresses(record), c.expected) << c.sender << " / " << c.recipient;
+    }
+}
+
+struct FieldCase {
+    const char* name;
+    const char* message;
+    const char* friendName;
+    QString expected;
+};
+
+TEST(CheckOtherFields, ChecksInOrder)
+{
+    const QString name = kNameMissingMessage;
+    const QString message = kMessageMissingMessage;
+    const QString friendName = kFriendNameMissingMessage;
+    const FieldCase cases[] = {
+        {"Your Name", "Hi", "Ann", name},
+        {"", "Hi", "Ann", name},
+        {"  Your Name ", "Hi", "Ann", name},
+        {"Your Name", "Your Message", "Friend's Name", name}, // the name is checked first
+        {"your name", "Hi", "Ann", QString()},                // placeholders are case-sensitive
+        {"Jo", "Your Message", "Ann", message},
+        {"Jo", "", "Ann", message},
+        {"Jo", "Your Message\r\n", "Ann", QString()}, // the hidden box's untouched text
+        {"Jo", "Your Message", "Friend's Name", message},
+        {"Jo", "Hi", "Friend's Name", friendName},
+        {"Jo", "Hi", " ", friendName},
+        {"Jo", "Hi", "Friend's name", QString()},
+    };
+    for (const auto& c : cases) {
+        const auto record =
+            CaptureReferral(QString::fromUtf8(c.name), QStringLiteral("jo@example.com"),
+                            QString::fromUtf8(c.message), QString::fromUtf8(c.friendName),
+                            QStringLiteral("ann@example.org"));
+        EXPECT_EQ(CheckOtherFields(record), c.expected)
+            << c.name << " / " << c.message << " / " << c.friendName;
+    }
+}
+
+// The taf6 value: only unreserved characters and %XX, decoding to the product folder address.
+void expectEncodedProductFolder(const QString& value)
+{
+    for (const QChar c : value) {
+        EXPECT_TRUE(c.isLetterOrNumber() || QStringLiteral("-._~%").contains(c))
+            << "unencoded " << c.toLatin1();
+    }
+    EXPECT_EQ(QUrl::fromPercentEncoding(value.toLatin1()), lumo::modHelp::ProductFolderAddress());
+}
+
+TEST(BuildReferralAddress, SendsTheFieldsInOrderEachEncoded)
+{
+    const QString address = BuildReferralAddress(validRecord());
+    const QString fields = QStringLiteral("&taf1=Jo%20Smith&taf2=jo%40example.com&taf3=Hello"
+                                          "&taf4=Ann&taf5=ann%40example.org&taf6=");
+    ASSERT_TRUE(address.startsWith(kRequestStart + fields)) << address.toStdString();
+    expectEncodedProductFolder(address.mid(kRequestStart.size() + fields.size()));
+}
+
+TEST(BuildReferralAddress, EncodesEveryByteButUnreservedCharacters)
+{
+    const struct {
+        const char* value;
+        const char* encoded;
+    } cases[] = {
+        {"Zo\u00eb & Jo=#?\r\n", "Zo%C3%AB%20%26%20Jo%3D%23%3F%0D%0A"},
+        {"a+b/c%d;e,f:g'h\"i\t", "a%2Bb%2Fc%25d%3Be%2Cf%3Ag%27h%22i%09"},
+        {"Az09-._~", "Az09-._~"},
+        {"\u6771\u4eac", "%E6%9D%B1%E4%BA%AC"},
+    };
+    for (const auto& c : cases) {
+        ReferralRecord record = validRecord();
+        record.friendName = QString::fromUtf8(c.value);
+        const QString address = BuildReferralAddress(record);
+        EXPECT_TRUE(address.contains(QStringLiteral("&taf4=") + QString::fromUtf8(c.encoded) +
+                                     QStringLiteral("&taf5=")))
+            << address.toStdString();
+    }
+}
+
+TEST(SubmitReferral, ValidRecordOpensOneRequestAndShowsNothing)
+{
+    lumo::testing::FakeWebOpener opener;
+    lumo::testing::FakeMessages messages;
+    lumo::modHelp::PageLauncher launcher(opener);
+    auto record = validRecord();
+    record.message = kUntouchedMessage;
+    SubmitReferral(record, messages, launcher, nullptr);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    ASSERT_EQ(opener.opened.size(), 1);
+    EXPECT_EQ(opener.opened.first(), BuildReferralAddress(record));
+    EXPECT_TRUE(opener.opened.first().contains(QStringLiteral("&taf3=Your%20Message%0D%0A&")));
+}
+
+TEST(SubmitReferral, FailingCheckShowsOneCriticalMessageAndOpensNothing)
+{
+    const struct {
+        ReferralRecord record;
+        QString expected;
+    } cases[] = {
+        {CaptureReferral(QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
+                         kUntouchedMessage, QStringLiteral("Friend's Name"),
+                         QStringLiteral("Friend's Email Address")),
+         kProperEmailMessage},
+        {CaptureReferral(QStringLiteral("Jo"), QStringLiteral("jo@example.com"),
+                         QStringLiteral("Hi"), QStringLiteral("Friend's Name"),
+                         QStringLiteral("ann@example.org")),
+         kFriendNameMissingMessage},
+    };
+    for (const auto& c : cases) {
+        lumo::testing::FakeWebOpener opener;
+        lumo::testing::FakeMessages messages;
+        lumo::modHelp::PageLauncher launcher(opener);
+        SubmitReferral(c.record, messages, launcher, nullptr);
+        EXPECT_TRUE(opener.opened.isEmpty());
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_EQ(messages.shown.first().text, c.expected);
+        EXPECT_EQ(messages.shown.first().title, QStringLiteral("Lumo Soul Urge Number"));
+        EXPECT_EQ(messages.shown.first().icon, MessageIcon::Critical);
+        EXPECT_EQ(messages.shown.first().buttons, MessageButtons::Ok);
+    }
+}
+
+TEST(SendReferral, SkipsTheEmailChecksAndSendsAgainOnEachPress)
+{
+    lumo::testing::FakeWebOpener opener;
+    lumo::testing::FakeMessages messages;
+    lumo::modHelp::PageLauncher launcher(opener);
+    auto record = validRecord();
+    record.friendEmail = record.senderEmail;
+    SendReferral(record, messages, launcher, nullptr);
+    SendReferral(record, messages, launcher, nullptr);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(opener.opened,
+              (QStringList{BuildReferralAddress(record), BuildReferralAddress(record)}));
+}
+
+} // namespace

@@ -1,0 +1,152 @@
+#include "fakes.h"
+#include "mod_help.h"
+#include "qt_printers.h"
+#include "update_reminder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using lumo::platform::MessageAnswer;
+using lumo::platform::MessageButtons;
+using lumo::platform::MessageIcon;
+
+const QString kDurationKey = QStringLiteral("Settings/Duration");
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+// FakeClock's today, 8 December 2026, as the reminder writes it in en_US.
+const QString kTodayText = QStringLiteral("12/8/2026");
+
+// Notes what the store holds at the moment a page is opened.
+class SnapshotOpener final : public lumo::platform::WebOpener {
+public:
+    explicit SnapshotOpener(lumo::testing::FakeSettings& settings)
+        : m_settings(settings)
+    {
+    }
+    void open(const QString& address) override
+    {
+        opened << address;
+        storedWhenOpened << m_settings.values.value(kDurationKey);
+    }
+    QStringList opened;
+    QStringList storedWhenOpened;
+
+private:
+    lumo::testing::FakeSettings& m_settings;
+};
+
+struct Fixture {
+    explicit Fixture(const QString& stored = QString())
+    {
+        if (!stored.isNull()) {
+            settings.values.insert(kDurationKey, stored);
+        }
+    }
+    void check() { reminder.CheckUpdateReminder(); }
+    QString stored() const { return settings.values.value(kDurationKey); }
+
+    lumo::testing::FakeSettings settings;
+    lumo::testing::FakeClock clock;
+    lumo::testing::FakeMessages messages;
+    SnapshotOpener opener{settings};
+    lumo::modHelp::PageLauncher launcher{opener};
+    lumo::modHelp::UpdateReminder reminder{settings, clock, messages, launcher, kUs};
+};
+
+TEST(UpdateReminder, FirstRunStoresTodayWithoutAsking)
+{
+    Fixture f;
+    f.check();
+    EXPECT_TRUE(f.messages.shown.isEmpty());
+    EXPECT_EQ(f.stored(), kTodayText);
+    EXPECT_TRUE(f.opener.opened.isEmpty());
+}
+
+TEST(UpdateReminder, AsksOnlyWhenMoreThanFourteenDaysAway)
+{
+    const struct {
+        const char* stored;
+        bool asks;
+    } cases[] = {
+        {"11/24/2026", false}, {"11/23/2026", true}, {"12/22/2026", false}, {"12/23/2026", true},
+        {"12/8/2026", false},  {"1/1/2020", true},   {"1/1/2031", true},    {"2026-11-24", false},
+        {"2026-11-23", true},  {"11/24/26", false},  {"11/23/26", true},
+    };
+    for (const auto& c : cases) {
+        const QString stored = QString::fromUtf8(c.stored);
+        Fixture f(stored);
+        f.check();
+        EXPECT_EQ(f.messages.shown.size(), c.asks ? 1 : 0) << c.stored;
+        EXPECT_EQ(f.stored(), c.asks ? kTodayText : stored) << c.stored;
+    }
+}
+
+TEST(UpdateReminder, AsksYesNoWithTheQuestionOnTwoLines)
+{
+    Fixture f(QStringLiteral("1/1/2020"));
+    f.check();
+    ASSERT_EQ(f.messages.shown.size(), 1);
+    const auto& shown = f.messages.shown.first();
+    EXPECT_EQ(shown.text, QStringLiteral("There maybe an update to this software available\n"
+                                         "Do you want to check for an update?"));
+    EXPECT_EQ(shown.title, QStringLiteral("Lumo Soul Urge Number"));
+    EXPECT_EQ(shown.icon, MessageIcon::Information);
+    EXPECT_EQ(shown.buttons, MessageButtons::YesNo);
+}
+
+TEST(UpdateReminder, YesStoresTodayThenOpensTheDownloadPage)
+{
+    Fixture f(QStringLiteral("1/1/2020"));
+    f.messages.answers.push_back(MessageAnswer::Yes);
+    f.check();
+    EXPECT_EQ(f.opener.opened,
+              QStringList{lumo::modHelp::PageAddress(lumo::modHelp::Page::Download)});
+    EXPECT_EQ(f.opener.storedWhenOpened, QStringList{kTodayText});
+}
+
+TEST(UpdateReminder, NoStoresTodayAndOpensNothing)
+{
+    Fixture f(QStringLiteral("1/1/2020"));
+    f.messages.answers.push_back(MessageAnswer::No);
+    f.check();
+    EXPECT_EQ(f.stored(), kTodayText);
+    EXPECT_TRUE(f.opener.opened.isEmpty());
+}
+
+TEST(UpdateReminder, TwoCallsInOneStartAskOnce)
+{
+    for (const bool writable : {true, false}) {
+        Fixture f(QStringLiteral("1/1/2020"));
+        f.settings.writable = writable;
+        f.messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        f.check();
+        f.check();
+        EXPECT_EQ(f.messages.shown.size(), 1) << "writable " << writable;
+        EXPECT_EQ(f.opener.opened.size(), 1) << "writable " << writable;
+    }
+}
+
+TEST(UpdateReminder, UnreadableValueCountsAsNeverRun)
+{
+    for (const char* stored : {"garbage", "13/45/2026", "  ", "12/8"}) {
+        Fixture f(QString::fromUtf8(stored));
+        f.check();
+        EXPECT_TRUE(f.messages.shown.isEmpty()) << stored;
+        EXPECT_EQ(f.stored(), kTodayText) << stored;
+    }
+}
+
+TEST(UpdateReminder, UnusableStoreAsksNothing)
+{
+    for (const bool writable : {true, false}) {
+        Fixture f(QStringLiteral("1/1/2020"));
+        f.settings.readable = false;
+        f.settings.writable = writable;
+        f.check();
+        f.check();
+        EXPECT_TRUE(f.messages.shown.isEmpty()) << "writable " << writable;
+        EXPECT_TRUE(f.opener.opened.isEmpty()) << "writable " << writable;
+    }
+}
+
+} // namespace
