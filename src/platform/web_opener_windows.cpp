@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
+// clang-format off
+#include <windows.h> // before shellapi.h, which needs its types
 #include <shellapi.h>
-#include <windows.h>
+// clang-format on
 
 namespace lumo::platform {
 

@@ -17,14 +17,18 @@ inline constexpr FixedString kSiteBase{LUMO_SITE_BASE};
 inline constexpr FixedString kProductFolder{"lumo-free-soul-urge-number"};
 inline constexpr FixedString kProductScript{"ssd.php"};
 inline constexpr FixedString kPageSelector{"page"};
+static_assert(kSiteBase.size() > 0 && kSiteBase.view().back() != '/',
+              "LUMO_SITE_BASE is the scheme and host, without a trailing /");
 
+inline constexpr FixedString kPathSeparator{"/"};
 inline constexpr FixedString kQueryStart{"?"};
 // Joins a further query field to an address: "&" name "=" value.
 inline constexpr FixedString kFieldSeparator{"&"};
 inline constexpr FixedString kFieldAssignment{"="};
 
 // The product's folder on the site; the refer-a-friend request sends it as a field value.
-inline constexpr auto kProductFolderAddress = kSiteBase + "/" + kProductFolder + "/";
+inline constexpr auto kProductFolderAddress =
+    kSiteBase + kPathSeparator + kProductFolder + kPathSeparator;
 // Everything of a page address before the page key.
 inline constexpr auto kPageAddressPrefix =
     kProductFolderAddress + kProductScript + kQueryStart + kPageSelector + kFieldAssignment;

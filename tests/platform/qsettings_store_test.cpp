@@ -69,6 +69,16 @@ private slots:
         }
     }
 
+    void createsAMissingConfigFolder()
+    {
+        const QString config = m_dir->filePath(QStringLiteral("fresh/account"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        QSettingsStore store(kApplication);
+        store.write(kSection, kKey, QStringLiteral("12/8/2026"));
+        QVERIFY(QFile::exists(config + QStringLiteral("/lumo-soul-urge-number.ini")));
+        QCOMPARE(store.read(kSection, kKey), QStringLiteral("12/8/2026"));
+    }
+
     void missingValueReadsEmptyAndCreatesNothing()
     {
         QSettingsStore store(kApplication);
@@ -117,18 +127,23 @@ private slots:
         QVERIFY(!QFile::exists(store.location()));
     }
 
-    void unreadableFileReadsEmpty()
+    void unreadableFileReadsEmptyAndIsLeftAlone()
     {
         if (::geteuid() == 0) {
             QSKIP("running as root, which reads a file whatever its mode");
         }
         QSettingsStore store(kApplication);
-        store.write(kSection, kKey, QStringLiteral("12/8/2026"));
-        QVERIFY(QFile::setPermissions(store.location(), QFileDevice::Permissions()));
-        QCOMPARE(QSettingsStore(kApplication).read(kSection, kKey), QString());
+        const QByteArray content("[Settings]\nDuration=12/8/2026\n");
+        {
+            QFile file(store.location());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        QVERIFY(QFile::setPermissions(store.location(), QFile::WriteOwner));
+        QCOMPARE(store.read(kSection, kKey), QString());
         store.write(kSection, kKey, QStringLiteral("1/1/2020"));
-        QVERIFY(QFile::setPermissions(store.location(), QFile::ReadOwner));
-        QCOMPARE(store.read(kSection, kKey), QStringLiteral("12/8/2026"));
+        QVERIFY(QFile::setPermissions(store.location(), QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(contentOf(store.location()), content);
     }
 
 private:

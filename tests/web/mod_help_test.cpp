@@ -69,14 +69,6 @@ TEST(PageLauncher, EveryCallIsOneRequest)
               (QStringList{fullyBranded, fullyBranded, lumo::modHelp::PageAddress(Page::Home)}));
 }
 
-TEST(PageLauncher, OpenWebAddressHandsOverTheTextUnchanged)
-{
-    lumo::testing::FakeWebOpener opener;
-    const QString address = QStringLiteral("https://example.test/a b?x=1&y=#z");
-    PageLauncher(opener).OpenWebAddress(address);
-    EXPECT_EQ(opener.opened, QStringList{address});
-}
-
 TEST(PageLauncher, ProductFolderAddressIsSiteBaseAndFolder)
 {
     EXPECT_EQ(lumo::modHelp::ProductFolderAddress(), siteAddress("/lumo-free-soul-urge-number/"));
