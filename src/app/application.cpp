@@ -66,12 +66,15 @@ bool Application::StartApplication()
     }
     attempt([this] { m_services.random.seed(m_services.clock.timeOfDaySeed()); });
     attempt([this] { CheckUpdateReminder(); });
+    // The reminder's second run is the first step of the main window's load; it is contained
+    // there, so that its failure cannot take the main window down with it.
     attempt([this] {
-        m_main = new ui::frmMain({.messages = m_services.messages,
-                                  .clipboard = m_services.clipboard,
-                                  .pages = *m_pages,
-                                  .closing = this,
-                                  .onMainWindowLoad = [this] { CheckUpdateReminder(); }});
+        m_main = new ui::frmMain(
+            {.messages = m_services.messages,
+             .clipboard = m_services.clipboard,
+             .pages = *m_pages,
+             .closing = this,
+             .onMainWindowLoad = [this] { attempt([this] { CheckUpdateReminder(); }); }});
         m_main->setAttribute(Qt::WA_DeleteOnClose);
         m_main->show();
     });

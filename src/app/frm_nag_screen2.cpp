@@ -97,6 +97,8 @@ void frmNagScreen2::createControls()
     QPalette yellow = lblGoToHome->palette();
     yellow.setColor(QPalette::WindowText, ui::look::kYellow);
     lblGoToHome->setPalette(yellow);
+    lblGoToHome->setWordWrap(false);
+    ui::look::shrinkToFit(*lblGoToHome);
     connect(lblGoToHome, &ui::ClickableLabel::clicked, this,
             [this] { m_services.pages.OpenSoftwaresPage(); });
     auto* Label3 = new QLabel(text(texts::kProductLine), Frame6);

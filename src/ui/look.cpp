@@ -2,7 +2,9 @@
 
 #include "app_icon.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
@@ -56,6 +58,18 @@ void makeFixedWindow(QWidget& window, const QString& caption)
     window.setWindowIcon(applicationIcon());
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void shrinkToFit(QLabel& label)
+{
+    constexpr double kSmallestPointSize = 6.0;
+    constexpr double kStep = 0.25;
+    QFont font = label.font();
+    while (font.pointSizeF() > kSmallestPointSize &&
+           QFontMetricsF(font).horizontalAdvance(label.text()) > label.width()) {
+        font.setPointSizeF(font.pointSizeF() - kStep);
+    }
+    label.setFont(font);
 }
 
 void setTabChain(std::initializer_list<QWidget*> widgets)

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <initializer_list>
 
+class QLabel;
 class QWidget;
 
 namespace lumo::ui::look {
@@ -39,6 +40,9 @@ inline constexpr double kBodyPointSize = 8.25;
 void applyWindowLook(QWidget& window);
 // Fixed size of the given client area, no minimise or maximise box, the program's caption and icon.
 void makeFixedWindow(QWidget& window, const QString& caption);
+// Shrinks a one-line label's font until its caption fits its width: a substitute for a missing
+// font may run wider than the font the layout was made for.
+void shrinkToFit(QLabel& label);
 // Chains the Tab order through `widgets`, first to last.
 void setTabChain(std::initializer_list<QWidget*> widgets);
 // Centres a top-level window on the screen it will appear on.

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages that building, running or testing needs, when missing.
+# Usage: install-deps.sh build|test
+set -euo pipefail
+
+build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool)
+
+packages=("${build_packages[@]}")
+[ "${1:-build}" = test ] && packages+=("${test_packages[@]}")
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if ! command -v apt-get >/dev/null; then
+  echo "Missing packages: ${missing[*]}; install them with your system's package manager." >&2
+  exit 1
+fi
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "Installing ${missing[*]} needs root or sudo." >&2; exit 1; }
+  sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
