@@ -272,6 +272,11 @@ void frmMain::ShowSoulUrgeResult()
     m_result->InsertReport(QString::fromStdString(BuildSoulUrgeReport(number)));
 }
 
+frmSoulUrge* frmMain::resultWindow() const
+{
+    return m_result;
+}
+
 void frmMain::cmdExit_Click()
 {
     if (m_services.closing) {

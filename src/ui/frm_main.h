@@ -29,7 +29,7 @@ public:
     // Checks the entries and, when they pass, hides this window and shows the report.
     void ShowSoulUrgeResult();
     // The result window of the last Next, while it is open.
-    [[nodiscard]] frmSoulUrge* resultWindow() const { return m_result; }
+    [[nodiscard]] frmSoulUrge* resultWindow() const;
     [[nodiscard]] PromotionLabels& promotions() { return m_promotions; }
 
 protected:

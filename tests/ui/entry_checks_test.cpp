@@ -1,0 +1,185 @@
+#include "frm_main.h"
+#include "frm_soul_urge.h"
+#include "window_harness.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <memory>
+
+using lumo::testing::child;
+using lumo::testing::WindowHarness;
+using lumo::ui::frmMain;
+
+namespace {
+const QString kWrongFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
+const QString kWrongThirtyFirst = QStringLiteral("Please Enter Correct Date Or Month !");
+
+bool selectEntry(QComboBox* list, const QString& entry)
+{
+    list->setCurrentIndex(list->findText(entry));
+    return list->currentText() == entry;
+}
+} // namespace
+
+// The checks that Next runs on the entries before anything is calculated.
+class EntryChecksTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_harness = std::make_unique<WindowHarness>();
+        m_main = std::make_unique<frmMain>(m_harness->services());
+        QVERIFY(lumo::testing::showActive(*m_main));
+    }
+    void cleanup()
+    {
+        m_main.reset();
+        m_harness.reset();
+    }
+
+    void missingEntryIsReported_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("middle");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("unselected"); // list left with no entry
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        const auto row = [](const char* name, const char* first, const char* middle,
+                            const char* last, const char* unselected, const char* message,
+                            const char* focus) {
+            QTest::newRow(name) << QString::fromUtf8(first) << QString::fromUtf8(middle)
+                                << QString::fromUtf8(last) << QString::fromUtf8(unselected)
+                                << QString::fromUtf8(message) << QString::fromUtf8(focus);
+        };
+        row("first name empty", "", "", "OTTO", "", "Please Enter Your First Name", "txtFirstName");
+        row("both names empty: first name first", "", "EVE", "", "cboDate",
+            "Please Enter Your First Name", "txtFirstName");
+        row("last name empty, middle present", "ANNA", "EVE", "", "", "Please Enter Your Last Name",
+            "txtLastName");
+        row("no day", "ANNA", "", "OTTO", "cboDate", "Please Specify Your Birth Date", "cboDate");
+        row("no month", "ANNA", "", "OTTO", "cboMonth", "Please Specify Your Birth Month",
+            "cboMonth");
+        row("no year", "ANNA", "", "OTTO", "cboYear", "Please Specify Your Birth Year", "cboYear");
+    }
+    void missingEntryIsReported()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, middle);
+        QFETCH(QString, last);
+        QFETCH(QString, unselected);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        enterNames(first, middle, last);
+        if (!unselected.isEmpty()) {
+            m_main->findChild<QComboBox*>(unselected)->setCurrentIndex(-1);
+        }
+        QTest::mouseClick(child(*m_main, "cmdNext"), Qt::LeftButton);
+
+        verifyRefusedWith(message);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        QCOMPARE(lumo::testing::focusName(), focus);
+        QCOMPARE(child<QLineEdit>(*m_main, "txtFirstName")->text(), first);
+        QCOMPARE(child<QLineEdit>(*m_main, "txtMiddleName")->text(), middle);
+        QCOMPARE(child<QLineEdit>(*m_main, "txtLastName")->text(), last);
+    }
+
+    void firstNameOfBlanksPasses()
+    {
+        enterNames(QStringLiteral("   "), QString(), QStringLiteral("OTTO"));
+        QTest::mouseClick(child(*m_main, "cmdNext"), Qt::LeftButton);
+        QVERIFY(m_harness->messages.shown.isEmpty());
+        QVERIFY(m_main->resultWindow());
+    }
+
+    void dateOfBirthMustBePossible_data()
+    {
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        const auto row = [](int day, const char* month, int year, const QString& message) {
+            QTest::addRow("%d %s %d", day, month, year)
+                << QString::number(day) << QString::fromUtf8(month) << QString::number(year)
+                << message;
+        };
+        const QString accepted;
+        row(29, "February", 1900, kWrongFebruary); // a century year not divisible by 400
+        row(29, "February", 2000, accepted);
+        row(29, "February", 1904, accepted);
+        row(29, "February", 1901, kWrongFebruary);
+        row(29, "February", 2050, kWrongFebruary);
+        row(28, "February", 1901, accepted);
+        row(30, "February", 2000, kWrongFebruary);
+        row(31, "February", 1904, kWrongFebruary);
+        row(31, "February", 1901, kWrongFebruary);
+        row(31, "April", 1980, kWrongThirtyFirst);
+        row(31, "June", 2000, kWrongThirtyFirst);
+        row(31, "September", 1900, kWrongThirtyFirst);
+        row(31, "November", 2050, kWrongThirtyFirst);
+        row(30, "April", 1980, accepted);
+        row(31, "January", 1900, accepted);
+        row(31, "March", 1999, accepted);
+        row(31, "July", 1975, accepted);
+        row(31, "December", 2050, accepted);
+    }
+    void dateOfBirthMustBePossible()
+    {
+        QFETCH(QString, day);
+        QFETCH(QString, month);
+        QFETCH(QString, year);
+        QFETCH(QString, message);
+        enterNames(QStringLiteral("ANNA"), QString(), QStringLiteral("OTTO"));
+        QVERIFY(selectEntry(child<QComboBox>(*m_main, "cboDate"), day));
+        QVERIFY(selectEntry(child<QComboBox>(*m_main, "cboMonth"), month));
+        QVERIFY(selectEntry(child<QComboBox>(*m_main, "cboYear"), year));
+        QTest::mouseClick(child(*m_main, "cmdNext"), Qt::LeftButton);
+
+        if (message.isEmpty()) {
+            QVERIFY(m_harness->messages.shown.isEmpty());
+            QVERIFY(m_main->resultWindow());
+            QVERIFY(m_main->resultWindow()->isVisible());
+            QVERIFY(!m_main->isVisible());
+            return;
+        }
+        verifyRefusedWith(message);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        // A date check leaves the focus on the button that was pressed.
+        QCOMPARE(lumo::testing::focusName(), QStringLiteral("cmdNext"));
+        QCOMPARE(child<QComboBox>(*m_main, "cboDate")->currentText(), day);
+        QCOMPARE(child<QComboBox>(*m_main, "cboMonth")->currentText(), month);
+        QCOMPARE(child<QComboBox>(*m_main, "cboYear")->currentText(), year);
+    }
+
+private:
+    void enterNames(const QString& first, const QString& middle, const QString& last)
+    {
+        child<QLineEdit>(*m_main, "txtFirstName")->setText(first);
+        child<QLineEdit>(*m_main, "txtMiddleName")->setText(middle);
+        child<QLineEdit>(*m_main, "txtLastName")->setText(last);
+    }
+
+    void verifyRefusedWith(const QString& message)
+    {
+        QCOMPARE(m_harness->messages.texts(), QStringList{message});
+        const auto& shown = m_harness->messages.shown.front();
+        QCOMPARE(shown.title, QStringLiteral("Lumo Soul Urge Number"));
+        QCOMPARE(shown.icon, lumo::platform::MessageIcon::Information);
+        QCOMPARE(shown.buttons, lumo::platform::MessageButtons::Ok);
+        QVERIFY(m_main->isVisible());
+        QVERIFY(!m_main->resultWindow());
+        QVERIFY(!lumo::testing::visibleWindows().contains(QStringLiteral("frmSoulUrge")));
+    }
+
+    std::unique_ptr<WindowHarness> m_harness;
+    std::unique_ptr<frmMain> m_main;
+};
+
+QTEST_MAIN(EntryChecksTest)
+#include "entry_checks_test.moc"

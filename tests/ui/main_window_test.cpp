@@ -1,0 +1,279 @@
+#include "frm_main.h"
+#include "frm_soul_urge.h"
+#include "window_harness.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSet>
+#include <algorithm>
+#include <memory>
+
+using lumo::testing::child;
+using lumo::testing::fromTwips;
+using lumo::testing::WindowHarness;
+using lumo::ui::frmMain;
+
+namespace {
+struct MenuEntry {
+    const char* name;
+    const char* caption; // empty for a separator
+};
+} // namespace
+
+class MainWindowTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_harness = std::make_unique<WindowHarness>();
+        m_main = std::make_unique<frmMain>(m_harness->services());
+    }
+    void cleanup()
+    {
+        m_main.reset();
+        m_harness.reset();
+    }
+
+    void isAFixedWindowWithTheProgramCaption()
+    {
+        QVERIFY(lumo::testing::showActive(*m_main));
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("Lumo Soul Urge Number v1.65"));
+        QCOMPARE(m_main->centralWidget()->size(), QSize(427, 230));
+        QCOMPARE(m_main->width(), 427);
+        QVERIFY(!m_main->windowIcon().isNull());
+        const Qt::WindowFlags flags = m_main->windowFlags();
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+
+        const QSize before = m_main->size();
+        m_main->resize(before + QSize(200, 100));
+        QCOMPARE(m_main->size(), before);
+        QCOMPARE(m_main->centralWidget()->size(), QSize(427, 230));
+    }
+
+    void loadRunsItsFirstStepOnce() { QCOMPARE(m_harness->loads, 1); }
+
+    void controlsSitWhereTheLayoutPutsThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("container"); // empty: the client area
+        QTest::addColumn<QRect>("geometry");
+        const auto row = [](const char* name, const char* container, QRect twips) {
+            const QRect pixels = fromTwips(twips.x(), twips.y(), twips.width(), twips.height());
+            QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(container)
+                                << pixels;
+        };
+        row("Frame2", "", {80, 0, 6255, 615});
+        row("fraName", "", {80, 720, 6255, 1605});
+        row("txtFirstName", "fraName", {90, 450, 1905, 345});
+        row("txtLastName", "fraName", {4200, 450, 1935, 345});
+        row("fraBirthDay", "fraName", {120, 840, 6045, 645});
+        row("cboDate", "fraBirthDay", {1760, 210, 855, 315});
+        row("cmdNext", "fraBirthDay", {3960, 210, 1965, 315});
+        row("Frame5", "", {80, 2400, 6255, 975});
+        row("lblCobrand", "Frame5", {210, 240, 5745, 615});
+        row("lblFullBrand", "Frame5", {210, 240, 5745, 615});
+    }
+    void controlsSitWhereTheLayoutPutsThem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, container);
+        QFETCH(QRect, geometry);
+        QVERIFY(lumo::testing::showActive(*m_main));
+        const auto* control = m_main->findChild<QWidget*>(name);
+        QVERIFY(control);
+        if (container.isEmpty()) {
+            QCOMPARE(control->parentWidget(), m_main->centralWidget());
+        } else {
+            QCOMPARE(control->parentWidget()->objectName(), container);
+        }
+        QCOMPARE(control->geometry(), geometry);
+        QVERIFY(control->isVisible());
+    }
+
+    void entriesCarryTheirAccessibleNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("accessibleName");
+        const auto row = [](const char* name, const char* accessibleName) {
+            QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(accessibleName);
+        };
+        row("txtFirstName", "First Name");
+        row("txtMiddleName", "Middle Name");
+        row("txtLastName", "Last Name");
+        row("cboMonth", "Month");
+        row("cboDate", "Day");
+        row("cboYear", "Year");
+    }
+    void entriesCarryTheirAccessibleNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, accessibleName);
+        const auto* control = m_main->findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control->accessibleName(), accessibleName);
+    }
+
+    void dateListsStartFilledAtTheirFirstEntry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("entries");
+        QStringList days;
+        for (int day = 1; day <= 31; ++day) {
+            days << QString::number(day);
+        }
+        QStringList months;
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        for (int month = 1; month <= 12; ++month) {
+            months << english.monthName(month);
+        }
+        QStringList years;
+        for (int year = 1900; year <= 2050; ++year) {
+            years << QString::number(year);
+        }
+        QTest::newRow("cboDate") << "cboDate" << days;
+        QTest::newRow("cboMonth") << "cboMonth" << months;
+        QTest::newRow("cboYear") << "cboYear" << years;
+    }
+    void dateListsStartFilledAtTheirFirstEntry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, entries);
+        const auto* list = m_main->findChild<QComboBox*>(name);
+        QVERIFY(list);
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i) {
+            shown << list->itemText(i);
+        }
+        QCOMPARE(shown, entries);
+        QCOMPARE(list->currentIndex(), 0);
+        QVERIFY(!list->isEditable());
+    }
+
+    void tabGoesThroughTheEntriesInReadingOrder()
+    {
+        QVERIFY(lumo::testing::showActive(*m_main));
+        QCOMPARE(lumo::testing::focusName(), QStringLiteral("txtFirstName"));
+        QStringList visited;
+        for (int i = 0; i < 7; ++i) {
+            QVERIFY(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << lumo::testing::focusName();
+        }
+        const QStringList expected = {
+            QStringLiteral("txtMiddleName"), QStringLiteral("txtLastName"),
+            QStringLiteral("cboMonth"),      QStringLiteral("cboDate"),
+            QStringLiteral("cboYear"),       QStringLiteral("cmdNext"),
+            QStringLiteral("txtFirstName")};
+        QCOMPARE(visited, expected);
+    }
+
+    void menusComeInOrderWithDistinctAccessKeys()
+    {
+        const QList<QList<MenuEntry>> expected = {
+            {{"nuFile", "&File"}, {"mnuNext", "&Next"}, {"mnuExit", "E&xit"}},
+            {{"mnuHelp", "&Help"},
+             {"mnuOnline", "&Online Help"},
+             {"mnuVisit", "&Visit Us Online"},
+             {"mnuFileSep1", ""},
+             {"mnuUpdate", "&Check for Software Update"},
+             {"mnuFileSep2", ""},
+             {"mnuAbout", "&About Software"}},
+            {{"mnuDonate", "&Donate"}}};
+        const QList<QAction*> bar = m_main->menuBar()->actions();
+        QCOMPARE(bar.size(), expected.size());
+        QSet<QKeySequence> barKeys;
+        for (qsizetype top = 0; top < bar.size(); ++top) {
+            const QList<MenuEntry>& entries = expected[top];
+            QMenu* menu = bar[top]->menu();
+            QCOMPARE(bar[top]->text(), QString::fromUtf8(entries[0].caption));
+            QCOMPARE(menu ? menu->objectName() : bar[top]->objectName(),
+                     QString::fromUtf8(entries[0].name));
+            QVERIFY(bar[top]->isEnabled());
+            barKeys.insert(QKeySequence::mnemonic(bar[top]->text()));
+
+            const QList<QAction*> items = menu ? menu->actions() : QList<QAction*>{};
+            QCOMPARE(items.size(), entries.size() - 1);
+            QSet<QKeySequence> menuKeys;
+            for (qsizetype i = 0; i < items.size(); ++i) {
+                const MenuEntry& entry = entries[i + 1];
+                QCOMPARE(items[i]->objectName(), QString::fromUtf8(entry.name));
+                QCOMPARE(items[i]->isSeparator(), *entry.caption == '\0');
+                QVERIFY(items[i]->shortcut().isEmpty());
+                if (!items[i]->isSeparator()) {
+                    QCOMPARE(items[i]->text(), QString::fromUtf8(entry.caption));
+                    QVERIFY(items[i]->isEnabled());
+                    menuKeys.insert(QKeySequence::mnemonic(items[i]->text()));
+                }
+            }
+            const auto separators = std::count_if(
+                items.begin(), items.end(), [](QAction* item) { return item->isSeparator(); });
+            QCOMPARE(menuKeys.size(), items.size() - separators);
+        }
+        QCOMPARE(barKeys.size(), bar.size());
+        QVERIFY(!barKeys.contains(QKeySequence()));
+    }
+
+    void enterAndEscapePressNoButton()
+    {
+        QVERIFY(lumo::testing::showActive(*m_main));
+        child<QLineEdit>(*m_main, "txtFirstName")->setText(QStringLiteral("ANNA"));
+        child<QLineEdit>(*m_main, "txtLastName")->setText(QStringLiteral("OTTO"));
+        for (const char* box : {"txtFirstName", "txtLastName"}) {
+            QWidget* control = child(*m_main, box);
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key_Return);
+            QTest::keyClick(control, Qt::Key_Enter);
+            QTest::keyClick(control, Qt::Key_Escape);
+        }
+        QVERIFY(m_harness->messages.shown.isEmpty());
+        QVERIFY(m_main->isVisible());
+        QVERIFY(!m_main->resultWindow());
+        for (const QPushButton* button : m_main->findChildren<QPushButton*>()) {
+            QVERIFY2(!button->isDefault(), qPrintable(button->objectName()));
+        }
+    }
+
+    void fileNextShowsTheResult()
+    {
+        QVERIFY(lumo::testing::showActive(*m_main));
+        child<QLineEdit>(*m_main, "txtFirstName")->setText(QStringLiteral("ANNA"));
+        child<QLineEdit>(*m_main, "txtLastName")->setText(QStringLiteral("OTTO"));
+        child<QAction>(*m_main, "mnuNext")->trigger();
+        QVERIFY(m_main->resultWindow());
+        QVERIFY(m_main->resultWindow()->isVisible());
+        QVERIFY(!m_main->isVisible());
+    }
+
+    void fileExitRunsTheClosingStepForTheMainWindow()
+    {
+        const auto& closing = m_harness->recordedClosing;
+        m_harness->closing = &m_harness->recordedClosing;
+        frmMain main(m_harness->services());
+        QVERIFY(lumo::testing::showActive(main));
+        child<QAction>(main, "mnuExit")->trigger();
+        QCOMPARE(closing.shownFor, QStringList{QStringLiteral("frmMain")});
+        QCOMPARE(closing.reasons, QList<lumo::ui::ClosingReason>{lumo::ui::ClosingReason::Close});
+    }
+
+    void fileExitWithoutClosingStepClosesTheWindow()
+    {
+        QVERIFY(lumo::testing::showActive(*m_main));
+        child<QAction>(*m_main, "mnuExit")->trigger();
+        QVERIFY(!m_main->isVisible());
+    }
+
+private:
+    std::unique_ptr<WindowHarness> m_harness;
+    std::unique_ptr<frmMain> m_main;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,220 @@
+#include "clickable_label.h"
+#include "frm_main.h"
+#include "frm_soul_urge.h"
+#include "window_harness.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <memory>
+
+using lumo::modHelp::Page;
+using lumo::testing::child;
+using lumo::testing::WindowHarness;
+using lumo::ui::frmMain;
+using lumo::ui::PromotionLabels;
+
+namespace {
+const QString kMain = QStringLiteral("main");
+const QString kResult = QStringLiteral("result");
+
+// The brand label that is on top, as a click at the middle of the offers' rectangle finds it.
+QWidget* offerInFront(const PromotionLabels& labels)
+{
+    return labels.Frame5->childAt(labels.lblCobrand->geometry().center());
+}
+
+// Pixels that are exactly `colour`.
+int pixelsOf(const QImage& image, const QColor& colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+} // namespace
+
+// The promotion labels and the menu entries of the working windows, and the pages they open.
+class PromotionLabelsTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_harness = std::make_unique<WindowHarness>();
+        m_main = std::make_unique<frmMain>(m_harness->services());
+        QVERIFY(lumo::testing::showActive(*m_main));
+    }
+    void cleanup()
+    {
+        m_main.reset();
+        m_harness.reset();
+    }
+
+    void eachLinkOpensItsCatalogueAddress_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("coBrandInFront");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("pageKey");
+        const auto row = [](const QString& window, const char* control, bool coBrand, Page page,
+                            const char* key) {
+            QTest::addRow("%s %s", qPrintable(window), control)
+                << window << QString::fromUtf8(control) << coBrand << int(page)
+                << QString::fromUtf8(key);
+        };
+        row(kMain, "mnuOnline", false, Page::Help, "help-web-page");
+        row(kMain, "mnuVisit", false, Page::Home, "home-page");
+        row(kMain, "mnuUpdate", false, Page::Download, "download-web-page");
+        row(kMain, "mnuDonate", false, Page::Donate, "donate");
+        row(kMain, "Label61", false, Page::Home, "home-page");
+        row(kMain, "lblFullBrand", false, Page::FullyBranded, "fully-branded");
+        row(kMain, "lblCobrand", true, Page::CoBrand, "co-brand");
+        row(kResult, "Label61", false, Page::Home, "home-page");
+        row(kResult, "lblFullBrand", false, Page::FullyBranded, "fully-branded");
+        row(kResult, "lblCobrand", true, Page::CoBrand, "co-brand");
+    }
+    void eachLinkOpensItsCatalogueAddress()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(bool, coBrandInFront);
+        QFETCH(int, page);
+        QFETCH(QString, pageKey);
+        QWidget* shown = window == kMain ? static_cast<QWidget*>(m_main.get()) : openResult();
+        QVERIFY(shown);
+        PromotionLabels& labels = promotionsOf(*shown);
+        if (coBrandInFront) {
+            lumo::ui::showCoBrandOffer(labels);
+        }
+        QWidget* front = offerInFront(labels);
+        const QStringList windowsBefore = lumo::testing::visibleWindows();
+
+        for (int click = 0; click < 2; ++click) {
+            if (auto* entry = shown->findChild<QAction*>(control)) {
+                entry->trigger();
+            } else {
+                auto* label = shown->findChild<QWidget*>(control);
+                QVERIFY(label);
+                lumo::testing::clickThroughWindow(*label);
+            }
+        }
+
+        const QString address = lumo::modHelp::PageAddress(static_cast<Page>(page));
+        QCOMPARE(address, lumo::testing::siteAddress(qPrintable(pageKey)));
+        QCOMPARE(m_harness->opener.opened, (QStringList{address, address}));
+        QCOMPARE(offerInFront(labels), front);
+        QCOMPARE(lumo::testing::visibleWindows(), windowsBefore);
+        QVERIFY(m_harness->messages.shown.isEmpty());
+    }
+
+    void resultWindowAlwaysStartsWithTheFullBrandOffer()
+    {
+        QCOMPARE(offerInFront(m_main->promotions()), m_main->promotions().lblFullBrand);
+        lumo::ui::showCoBrandOffer(m_main->promotions());
+        QPointer<QWidget> result = openResult();
+        QVERIFY(result);
+        PromotionLabels& labels = promotionsOf(*result);
+        QCOMPARE(offerInFront(labels), labels.lblFullBrand);
+        QCOMPARE(labels.lblCobrand->geometry(), labels.lblFullBrand->geometry());
+        QCOMPARE(labels.lblCobrand->geometry(), lumo::testing::fromTwips(315, 240, 5745, 615));
+
+        QTest::mouseClick(child(*result, "cmdback"), Qt::LeftButton);
+        QTRY_VERIFY(result.isNull());
+        QCOMPARE(offerInFront(m_main->promotions()), m_main->promotions().lblCobrand);
+    }
+
+    void captionsShowAsStored_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("main") << kMain;
+        QTest::newRow("result") << kResult;
+    }
+    void captionsShowAsStored()
+    {
+        QFETCH(QString, window);
+        QWidget* shown = window == kMain ? static_cast<QWidget*>(m_main.get()) : openResult();
+        QVERIFY(shown);
+        const PromotionLabels& labels = promotionsOf(*shown);
+        const QString coBrand = labels.lblCobrand->text();
+        QCOMPARE(coBrand,
+                 QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                                "traffic to your site. Put your site's name &  link here. See "
+                                "\"Help\" for details.Click Here for more info on co-branding."));
+        QCOMPARE(coBrand.count(QLatin1Char('&')), 1);
+        QVERIFY(!labels.lblCobrand->buddy()); // so the ampersand is shown, not taken as access key
+        QCOMPARE(labels.lblFullBrand->text(),
+                 QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                                "make money online. Get this software fully branded for your "
+                                "website. Click here for more details."));
+        QCOMPARE(labels.Label61->text(),
+                 QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource "
+                                "For Everything Mystic. Visit Starwell Now"));
+        for (const QLabel* label :
+             {static_cast<QLabel*>(labels.Label61), static_cast<QLabel*>(labels.lblCobrand),
+              static_cast<QLabel*>(labels.lblFullBrand)}) {
+            QVERIFY2(label->wordWrap(), qPrintable(label->objectName()));
+            QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        }
+    }
+
+    void onlyPromotionLabelsShowTheHand()
+    {
+        for (const char* caption : {"Label1", "Label4", "Label5"}) {
+            const QWidget* label = child(*m_main, caption);
+            QVERIFY2(label, caption);
+            QVERIFY2(label->cursor().shape() != Qt::PointingHandCursor, caption);
+        }
+    }
+
+    void brandOffersAreBlueOnOpaqueButtonFace_data() { captionsShowAsStored_data(); }
+    void brandOffersAreBlueOnOpaqueButtonFace()
+    {
+        QFETCH(QString, window);
+        QWidget* shown = window == kMain ? static_cast<QWidget*>(m_main.get()) : openResult();
+        QVERIFY(shown);
+        const PromotionLabels& labels = promotionsOf(*shown);
+        const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+        const QColor brandBlue(0, 0, 255);
+        for (QLabel* offer :
+             {static_cast<QLabel*>(labels.lblCobrand), static_cast<QLabel*>(labels.lblFullBrand)}) {
+            // What the frame shows where the offer lies, with this offer in front.
+            offer->raise();
+            const QImage image = labels.Frame5->grab(offer->geometry()).toImage();
+            const QPoint corner(image.width() - 2, image.height() - 2);
+            QCOMPARE(image.pixelColor(corner), buttonFace);
+            QVERIFY2(pixelsOf(image, brandBlue) > 0, "the caption is drawn in blue");
+            QCOMPARE(offer->palette().color(offer->foregroundRole()), brandBlue);
+        }
+        // The banner lies on the window's blue, in white.
+        QVERIFY(!labels.Label61->autoFillBackground());
+        QCOMPARE(labels.Label61->palette().color(labels.Label61->foregroundRole()),
+                 QColor(Qt::white));
+    }
+
+private:
+    QWidget* openResult()
+    {
+        child<QLineEdit>(*m_main, "txtFirstName")->setText(QStringLiteral("ANNA"));
+        child<QLineEdit>(*m_main, "txtLastName")->setText(QStringLiteral("OTTO"));
+        m_main->ShowSoulUrgeResult();
+        QWidget* result = m_main->resultWindow();
+        return result && QTest::qWaitForWindowActive(result) ? result : nullptr;
+    }
+
+    PromotionLabels& promotionsOf(QWidget& window)
+    {
+        return &window == m_main.get() ? m_main->promotions()
+                                       : m_main->resultWindow()->promotions();
+    }
+
+    std::unique_ptr<WindowHarness> m_harness;
+    std::unique_ptr<frmMain> m_main;
+};
+
+QTEST_MAIN(PromotionLabelsTest)
+#include "promotion_labels_test.moc"

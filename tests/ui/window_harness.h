@@ -1,0 +1,108 @@
+#pragma once
+
+// What the window tests share: the recording fakes handed to a window, and small helpers to find
+// controls and drive the windows as a user would.
+
+#include "closing_step.h"
+#include "fakes.h"
+#include "mod_help.h"
+#include "window_services.h"
+
+#include <QApplication>
+#include <QLatin1String>
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+namespace lumo::testing {
+
+// Records the closing step's calls instead of opening an exit screen.
+class RecordingClosingStep final : public ui::ClosingStep {
+public:
+    void ShowExitScreen(QWidget& window, ui::ClosingReason reason) override
+    {
+        shownFor << window.objectName();
+        reasons << reason;
+    }
+    void HideExitScreen() override { ++hides; }
+
+    QStringList shownFor;
+    QList<ui::ClosingReason> reasons;
+    int hides = 0;
+};
+
+// The services of one window under test. Must outlive the windows built from it.
+struct WindowHarness {
+    FakeMessages messages;
+    FakeClipboard clipboard;
+    FakeWebOpener opener;
+    modHelp::PageLauncher pages{opener};
+    RecordingClosingStep recordedClosing;
+    ui::ClosingStep* closing = nullptr; // &recordedClosing to record the closing step
+    int loads = 0;
+
+    [[nodiscard]] ui::WindowServices services()
+    {
+        return {messages, clipboard, pages, closing, [this] { ++loads; }};
+    }
+};
+
+template <typename Widget = QWidget> Widget* child(const QObject& parent, const char* name)
+{
+    return parent.findChild<Widget*>(QLatin1String(name));
+}
+
+// Positions in the layout are given in twips; the windows lay out at 15 twips to the pixel.
+inline QRect fromTwips(int left, int top, int width, int height)
+{
+    constexpr double kTwipsPerPixel = 15.0;
+    return {qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel),
+            qRound(width / kTwipsPerPixel), qRound(height / kTwipsPerPixel)};
+}
+
+// Shows a window and waits until it has the keyboard, as after a user's click on it.
+[[nodiscard]] inline bool showActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// The object name of the control with the keyboard focus; empty when none has it.
+inline QString focusName()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
+// The object names of the top-level windows on screen, sorted.
+inline QStringList visibleWindows()
+{
+    QStringList names;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            names << window->objectName();
+        }
+    }
+    names.sort();
+    return names;
+}
+
+// A left click delivered through the window system at `widget`'s centre, so it reaches whichever
+// control is on top at that point.
+inline void clickThroughWindow(QWidget& widget)
+{
+    QWidget* window = widget.window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      widget.mapTo(window, widget.rect().center()));
+}
+
+inline QString siteAddress(const char* pageKey)
+{
+    return QStringLiteral(LUMO_SITE_BASE "/lumo-free-soul-urge-number/ssd.php?page=") +
+           QLatin1String(pageKey);
+}
+
+} // namespace lumo::testing
