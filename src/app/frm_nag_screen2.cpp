@@ -76,7 +76,7 @@ frmNagScreen2::frmNagScreen2(ExitScreenServices services)
     : m_services(std::move(services))
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    ui::look::makeFixedWindow(*this, windowCaption());
+    ui::look::makeFixedWindow(*this);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
@@ -229,15 +229,6 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void frmNagScreen2::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        ui::look::centreOnScreen(*this);
-    }
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent* event)

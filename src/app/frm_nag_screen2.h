@@ -45,7 +45,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
@@ -66,7 +65,6 @@ private:
     QLineEdit* txtFriendName = nullptr;
     QLineEdit* txtFriendEmail = nullptr;
     QPlainTextEdit* txtMessage = nullptr;
-    bool m_centred = false;
 };
 
 } // namespace lumo::app

@@ -4,7 +4,7 @@
 #include "clickable_label.h"
 #include "look.h"
 #include "mod_help.h"
-#include "product.h"
+#include "qt_text.h"
 #include "ui_texts.h"
 
 #include <QFrame>
@@ -18,10 +18,10 @@ using look::twipsRect;
 namespace {
 constexpr QSize kClientSize{look::px(6825), look::px(3675)};
 
-QLabel* label(const char* name, const char* caption, const QRect& at, const QFont& font,
+QLabel* label(const char* name, const QString& caption, const QRect& at, const QFont& font,
               QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    auto* label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(at);
     label->setFont(font);
@@ -42,8 +42,7 @@ frmAbout::frmAbout(modHelp::PageLauncher& pages, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    look::makeFixedWindow(*this, QString::fromUtf8(product::kWindowCaption.data(),
-                                                   qsizetype(product::kWindowCaption.size())));
+    look::makeFixedWindow(*this);
     setWindowFlag(Qt::Dialog);
     look::applyWindowLook(*this);
     setFixedSize(kClientSize);
@@ -69,13 +68,13 @@ frmAbout::frmAbout(modHelp::PageLauncher& pages, QWidget* parent)
     white.setColor(QPalette::Window, look::kText);
     Line1->setPalette(white);
 
-    label("Label1", texts::kAboutDescription, twipsRect(840, 600, 5655, 1185),
+    label("Label1", QString::fromUtf8(texts::kAboutDescription), twipsRect(840, 600, 5655, 1185),
           look::verdana(look::kBodyPointSize), this);
-    label("Label2", product::kWindowCaption.data(), twipsRect(1320, 240, 4575, 255),
-          look::verdana(9.75, true), this);
+    label("Label2", windowCaption(), twipsRect(1320, 240, 4575, 255), look::verdana(9.75, true),
+          this);
     auto* lblCoBrand =
         link("lblCoBrand", texts::kAboutCoBrandLink, twipsRect(4320, 2805, 2355, 195), this);
-    label("Label3", texts::kAboutHomeBusiness, twipsRect(840, 2130, 5685, 675),
+    label("Label3", QString::fromUtf8(texts::kAboutHomeBusiness), twipsRect(840, 2130, 5685, 675),
           look::verdana(look::kBodyPointSize, true), this);
     auto* lblHomePage =
         link("lblHomePage", texts::kAboutHomePageLink, twipsRect(2640, 1800, 4050, 195), this);
@@ -83,12 +82,6 @@ frmAbout::frmAbout(modHelp::PageLauncher& pages, QWidget* parent)
     connect(lblCoBrand, &ClickableLabel::clicked, this, [&pages] { pages.OpenFullyBrandedPage(); });
     connect(lblHomePage, &ClickableLabel::clicked, this, [&pages] { pages.OpenHomePage(); });
     cmdOK->setFocus();
-}
-
-void frmAbout::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    look::centreOnScreen(*this);
 }
 
 } // namespace lumo::ui

@@ -16,9 +16,6 @@ class frmAbout final : public QDialog {
 
 public:
     explicit frmAbout(modHelp::PageLauncher& pages, QWidget* parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace lumo::ui

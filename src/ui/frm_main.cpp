@@ -7,7 +7,7 @@
 #include "frm_soul_urge.h"
 #include "look.h"
 #include "mod_help.h"
-#include "product.h"
+#include "qt_text.h"
 #include "report.h"
 #include "soul_urge.h"
 #include "ui_texts.h"
@@ -31,11 +31,6 @@ constexpr QSize kClientSize{look::px(6405), look::px(3450)};
 QString text(const char* utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-QString fromView(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
 }
 
 bool isGregorianLeapYear(int year)
@@ -81,7 +76,7 @@ frmMain::frmMain(WindowServices services)
     : m_services(std::move(services))
 {
     setObjectName(QStringLiteral("frmMain"));
-    look::makeFixedWindow(*this, fromView(product::kWindowCaption));
+    look::makeFixedWindow(*this);
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("frmMainClient"));
     client->setFixedSize(kClientSize);
@@ -209,7 +204,7 @@ void frmMain::Form_Load()
 
 void frmMain::showMessage(const char* message)
 {
-    m_services.messages.show(this, text(message), fromView(product::kApplicationTitle),
+    m_services.messages.show(this, text(message), applicationTitle(),
                              platform::MessageIcon::Information, platform::MessageButtons::Ok);
 }
 
@@ -298,15 +293,6 @@ void frmMain::closeEvent(QCloseEvent* event)
         m_services.closing->ShowExitScreen(*this, ClosingReason::Close);
     }
     event->accept();
-}
-
-void frmMain::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        look::centreOnScreen(*this);
-    }
 }
 
 } // namespace lumo::ui

@@ -34,7 +34,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls(QWidget& client);
@@ -59,7 +58,6 @@ private:
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdExit = nullptr;
     QPointer<frmSoulUrge> m_result;
-    bool m_centred = false;
 };
 
 } // namespace lumo::ui

@@ -3,7 +3,6 @@
 #include "clipboard.h"
 #include "closing_step.h"
 #include "look.h"
-#include "product.h"
 #include "ui_texts.h"
 
 #include <QCloseEvent>
@@ -32,8 +31,7 @@ frmSoulUrge::frmSoulUrge(const WindowServices& services)
 {
     setObjectName(QStringLiteral("frmSoulUrge"));
     setAttribute(Qt::WA_DeleteOnClose);
-    look::makeFixedWindow(*this, QString::fromUtf8(product::kWindowCaption.data(),
-                                                   qsizetype(product::kWindowCaption.size())));
+    look::makeFixedWindow(*this);
     look::applyWindowLook(*this);
     setFixedSize(kClientSize);
 
@@ -65,7 +63,6 @@ frmSoulUrge::frmSoulUrge(const WindowServices& services)
 
     QWidget::setTabOrder(cmdback, txtDisplay);
     cmdback->setFocus();
-    look::centreOnScreen(*this);
 }
 
 void frmSoulUrge::InsertReport(const QString& report)

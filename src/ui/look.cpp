@@ -1,6 +1,7 @@
 #include "look.h"
 
 #include "app_icon.h"
+#include "qt_text.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -52,9 +53,34 @@ void applyWindowLook(QWidget& window)
     window.setFont(verdana(kBodyPointSize));
 }
 
-void makeFixedWindow(QWidget& window, const QString& caption)
+namespace {
+// Centres its window on the screen at the first show, once the window knows its screen and size.
+class CentreOnFirstShow final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto& window = static_cast<QWidget&>(*watched);
+            if (const QScreen* screen = window.screen()) {
+                QRect frame = window.frameGeometry();
+                frame.moveCenter(screen->availableGeometry().center());
+                window.move(frame.topLeft());
+            }
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+} // namespace
+
+void makeFixedWindow(QWidget& window)
 {
-    window.setWindowTitle(caption);
+    window.setWindowTitle(windowCaption());
+    window.installEventFilter(new CentreOnFirstShow(&window));
     window.setWindowIcon(applicationIcon());
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -81,17 +107,6 @@ void setTabChain(std::initializer_list<QWidget*> widgets)
         }
         previous = widget;
     }
-}
-
-void centreOnScreen(QWidget& window)
-{
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen) {
-        return;
-    }
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
 }
 
 } // namespace lumo::ui::look

@@ -38,14 +38,13 @@ inline constexpr double kBodyPointSize = 8.25;
 
 // Blue background with white text for the window and everything in it that takes the palette.
 void applyWindowLook(QWidget& window);
-// Fixed size of the given client area, no minimise or maximise box, the program's caption and icon.
-void makeFixedWindow(QWidget& window, const QString& caption);
+// A fixed-size window with the program's caption and icon and no minimise or maximise box,
+// centred on the screen when it is first shown.
+void makeFixedWindow(QWidget& window);
 // Shrinks a one-line label's font until its caption fits its width: a substitute for a missing
 // font may run wider than the font the layout was made for.
 void shrinkToFit(QLabel& label);
 // Chains the Tab order through `widgets`, first to last.
 void setTabChain(std::initializer_list<QWidget*> widgets);
-// Centres a top-level window on the screen it will appear on.
-void centreOnScreen(QWidget& window);
 
 } // namespace lumo::ui::look

@@ -1,0 +1,158 @@
+#pragma once
+
+// What the tests of start-up, closing and the exit screen share: a random source that answers
+// from a queue, an Application wired to recording fakes, and ways to look at the windows.
+
+#include "application.h"
+#include "fakes.h"
+#include "random_source.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHash>
+#include <QList>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <stdexcept>
+
+namespace lumo::testing {
+
+// Answers draws from `values` (then `fallback`) and records every seed and draw.
+class QueuedRandom final : public app::RandomSource {
+public:
+    void seed(std::uint64_t value) override { seeds << value; }
+    double next() override
+    {
+        ++draws;
+        if (onDraw) {
+            onDraw();
+        }
+        if (values.empty()) {
+            return fallback;
+        }
+        const double value = values.front();
+        values.pop_front();
+        return value;
+    }
+
+    std::deque<double> values;
+    double fallback = 0.0;
+    QList<std::uint64_t> seeds;
+    int draws = 0;
+    std::function<void()> onDraw;
+};
+
+// A settings store that fails outright on every use.
+class ThrowingSettings final : public platform::SettingsStore {
+public:
+    QString read(const QString&, const QString&) override
+    {
+        throw std::runtime_error("settings store unavailable");
+    }
+    void write(const QString&, const QString&, const QString&) override
+    {
+        throw std::runtime_error("settings store unavailable");
+    }
+};
+
+// The program's windows that are visible now.
+inline QList<QWidget*> visibleWindows()
+{
+    QList<QWidget*> visible;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible()) {
+            visible << widget;
+        }
+    }
+    return visible;
+}
+
+inline QWidget* windowNamed(const QString& name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+// Runs the deletions that closing a window with WA_DeleteOnClose has posted.
+inline void processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Counts QEvent::Show per window, by object name, for windows created before or after it.
+class WindowShowCounter final : public QObject {
+public:
+    WindowShowCounter() { qApp->installEventFilter(this); }
+    ~WindowShowCounter() override { qApp->removeEventFilter(this); }
+    Q_DISABLE_COPY_MOVE(WindowShowCounter)
+
+    [[nodiscard]] int shows(const QString& window) const { return m_shows.value(window); }
+    void reset() { m_shows.clear(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            ++m_shows[watched->objectName()];
+        }
+        return false;
+    }
+
+private:
+    QHash<QString, int> m_shows;
+};
+
+// A random source whose seeding, drawing or both fail outright.
+class ThrowingRandom final : public app::RandomSource {
+public:
+    void seed(std::uint64_t) override
+    {
+        if (seedFails) {
+            throw std::runtime_error("no seed");
+        }
+    }
+    double next() override
+    {
+        if (drawFails) {
+            throw std::runtime_error("no draw");
+        }
+        return 0.0;
+    }
+    bool seedFails = true;
+    bool drawFails = true;
+};
+
+// Stand-ins that a test hands to AppHarness in place of its recording fakes.
+struct ServiceOverrides {
+    platform::SettingsStore* settings = nullptr;
+    platform::Clock* clock = nullptr;
+    app::RandomSource* random = nullptr;
+};
+
+// An Application over fresh fakes, which can be set up before StartApplication.
+struct AppHarness {
+    explicit AppHarness(ServiceOverrides with = {})
+        : app(app::AppServices{messages, clipboard, web, with.settings ? *with.settings : settings,
+                               with.clock ? *with.clock : clock, instanceLock, process,
+                               with.random ? *with.random : random})
+    {
+    }
+
+    FakeMessages messages;
+    FakeClipboard clipboard;
+    FakeWebOpener web;
+    FakeSettings settings;
+    FakeClock clock;
+    FakeInstanceLock instanceLock;
+    FakeProcessControl process;
+    QueuedRandom random;
+    app::Application app;
+};
+
+} // namespace lumo::testing

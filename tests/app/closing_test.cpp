@@ -1,0 +1,194 @@
+#include "app_harness.h"
+#include "frm_main.h"
+#include "frm_nag_screen2.h"
+#include "frm_soul_urge.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace lumo::testing;
+using lumo::app::frmNagScreen2;
+using lumo::ui::frmMain;
+using lumo::ui::frmSoulUrge;
+
+namespace {
+const QString kExitScreen = QStringLiteral("frmNagScreen2");
+const QString kMain = QStringLiteral("frmMain");
+
+template <typename Widget> Widget* child(QWidget* parent, const char* name)
+{
+    return parent->findChild<Widget*>(QLatin1String(name));
+}
+
+frmSoulUrge* pressNext(frmMain& main)
+{
+    child<QLineEdit>(&main, "txtFirstName")->setText(QStringLiteral("Ann"));
+    child<QLineEdit>(&main, "txtLastName")->setText(QStringLiteral("Lee"));
+    child<QPushButton>(&main, "cmdNext")->click();
+    return main.resultWindow();
+}
+
+void pressBack(frmSoulUrge& result)
+{
+    child<QPushButton>(&result, "cmdback")->click();
+    processDeferredDeletes();
+}
+} // namespace
+
+class ClosingTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void closingTheMainWindowShowsTheExitScreenOnce_data()
+    {
+        QTest::addColumn<bool>("throughFileExit");
+        QTest::newRow("File, Exit") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    void closingTheMainWindowShowsTheExitScreenOnce()
+    {
+        QFETCH(bool, throughFileExit);
+        AppHarness h;
+        QVERIFY(h.app.StartApplication());
+        const WindowShowCounter counter;
+        QPointer<frmMain> main = h.app.mainWindow();
+
+        if (throughFileExit) {
+            child<QAction>(main, "mnuExit")->trigger();
+        } else {
+            QVERIFY(main->close());
+        }
+        processDeferredDeletes();
+
+        QVERIFY(main.isNull());
+        QVERIFY(h.app.exitScreen());
+        QCOMPARE(counter.shows(kExitScreen), 1);
+        QCOMPARE(visibleWindows(), QList<QWidget*>{h.app.exitScreen()});
+        QCOMPARE(h.random.seeds.size(), 2); // start-up, then the exit screen's one load
+        QVERIFY(h.process.exitCodes.isEmpty());
+    }
+
+    void closingTheResultWindowKeepsTheMainWindowHidden()
+    {
+        AppHarness h;
+        QVERIFY(h.app.StartApplication());
+        QPointer<frmMain> main = h.app.mainWindow();
+        QPointer<frmSoulUrge> result = pressNext(*main);
+        QVERIFY(result);
+
+        QVERIFY(result->close());
+        processDeferredDeletes();
+
+        QVERIFY(result.isNull());
+        QVERIFY(!main.isNull());
+        QVERIFY(!main->isVisible());
+        QCOMPARE(visibleWindows(), QList<QWidget*>{h.app.exitScreen()});
+        QVERIFY(h.process.exitCodes.isEmpty());
+    }
+
+    void backLoadsTheExitScreenWithoutShowingIt()
+    {
+        AppHarness h;
+        QVERIFY(h.app.StartApplication());
+        const WindowShowCounter counter;
+        QPointer<frmMain> main = h.app.mainWindow();
+
+        pressBack(*pressNext(*main));
+
+        QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
+        QPointer<frmNagScreen2> exitScreen = h.app.exitScreen();
+        QVERIFY(exitScreen);
+        QCOMPARE(counter.shows(kExitScreen), 0);
+        const QString drawnAtBack = exitScreen->supportText();
+        QVERIFY(!drawnAtBack.isEmpty());
+        QCOMPARE(h.random.seeds.size(), 2);
+        QCOMPARE(h.random.draws, 2);
+
+        // A later close shows that same screen, loaded once, with the text drawn at Back.
+        h.random.values = {0.99};
+        main->close();
+        processDeferredDeletes();
+        QVERIFY(main.isNull());
+        QCOMPARE(h.app.exitScreen(), exitScreen.data());
+        QCOMPARE(counter.shows(kExitScreen), 1);
+        QCOMPARE(visibleWindows(), QList<QWidget*>{exitScreen.data()});
+        QCOMPARE(exitScreen->supportText(), drawnAtBack);
+        QCOMPARE(h.random.seeds.size(), 2);
+        QCOMPARE(h.random.draws, 2);
+    }
+
+    void exitScreenEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("throughExitButton");
+        QTest::newRow("Exit button") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    void exitScreenEndsTheProgram()
+    {
+        QFETCH(bool, throughExitButton);
+        AppHarness h;
+        QVERIFY(h.app.StartApplication());
+        h.app.mainWindow()->close();
+        processDeferredDeletes();
+        frmNagScreen2* exitScreen = h.app.exitScreen();
+        QVERIFY(exitScreen && exitScreen->isVisible());
+        const WindowShowCounter counter;
+
+        if (throughExitButton) {
+            QTest::mouseClick(child<QPushButton>(exitScreen, "cmdClose"), Qt::LeftButton);
+        } else {
+            exitScreen->close();
+        }
+
+        QCOMPARE(h.process.exitCodes.size(), 1);
+        QVERIFY(visibleWindows().isEmpty());
+        QCOMPARE(counter.shows(kExitScreen), 0);
+    }
+
+    void endProgramUnloadsEveryWindowAndEndsOnce()
+    {
+        AppHarness h;
+        QVERIFY(h.app.StartApplication());
+        QPointer<frmMain> main = h.app.mainWindow();
+        pressBack(*pressNext(*main)); // loads the exit screen, hidden
+        QPointer<frmSoulUrge> result = pressNext(*main);
+        QPointer<frmNagScreen2> exitScreen = h.app.exitScreen();
+        QVERIFY(result && exitScreen);
+        const WindowShowCounter counter;
+
+        h.app.EndProgram();
+        processDeferredDeletes();
+
+        QCOMPARE(h.process.exitCodes.size(), 1);
+        QVERIFY(main.isNull());
+        QVERIFY(result.isNull());
+        QVERIFY(!exitScreen->isVisible());
+        QVERIFY(visibleWindows().isEmpty());
+        QCOMPARE(counter.shows(kExitScreen), 0);
+        QCOMPARE(counter.shows(kMain), 0);
+    }
+
+    void endProgramDoesNotLoadTheExitScreen()
+    {
+        AppHarness h;
+        QVERIFY(h.app.StartApplication());
+        QPointer<frmMain> main = h.app.mainWindow();
+
+        h.app.EndProgram();
+        processDeferredDeletes();
+
+        QCOMPARE(h.process.exitCodes.size(), 1);
+        QVERIFY(main.isNull());
+        QVERIFY(!h.app.exitScreen());
+        QCOMPARE(h.random.seeds.size(), 1);
+        QVERIFY(visibleWindows().isEmpty());
+    }
+};
+
+QTEST_MAIN(ClosingTest)
+#include "closing_test.moc"

@@ -1,0 +1,154 @@
+#include "app_harness.h"
+#include "clickable_label.h"
+#include "co_brand.h"
+#include "frm_main.h"
+#include "frm_soul_urge.h"
+#include "mod_help.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+#include <cmath>
+
+using namespace lumo::testing;
+using lumo::app::CoBrandNumber;
+using lumo::modHelp::Page;
+using lumo::modHelp::PageAddress;
+using lumo::ui::PromotionLabels;
+
+namespace {
+enum class Offer { CoBrand, FullBrand, Neither };
+
+// The brand label that a click in the middle of the shared rectangle reaches.
+Offer offerInFront(const PromotionLabels& labels)
+{
+    const QWidget* front = labels.Frame5->childAt(labels.lblCobrand->geometry().center());
+    if (front == labels.lblCobrand) {
+        return Offer::CoBrand;
+    }
+    return front == labels.lblFullBrand ? Offer::FullBrand : Offer::Neither;
+}
+
+void enterNameAndPressNext(lumo::ui::frmMain& main)
+{
+    main.findChild<QLineEdit*>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("Ann"));
+    main.findChild<QLineEdit*>(QStringLiteral("txtLastName"))->setText(QStringLiteral("Lee"));
+    main.findChild<QPushButton*>(QStringLiteral("cmdNext"))->click();
+}
+
+void pressBack(lumo::ui::frmSoulUrge& result)
+{
+    result.findChild<QPushButton*>(QStringLiteral("cmdback"))->click();
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Offer)
+
+class CoBrandTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void numberRoundsHalvesToEven_data()
+    {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<int>("number");
+        QTest::newRow("0") << 0.0 << 1;
+        QTest::newRow("0.08: 1.48") << 0.08 << 1;
+        QTest::newRow("1/12: 1.5") << 1.0 / 12 << 2;
+        QTest::newRow("1/4: 2.5") << 0.25 << 2;
+        QTest::newRow("0.26: 2.56") << 0.26 << 3;
+        QTest::newRow("5/12: 3.5") << 5.0 / 12 << 4;
+        QTest::newRow("7/12: 4.5") << 7.0 / 12 << 4;
+        QTest::newRow("3/4: 5.5") << 0.75 << 6;
+        QTest::newRow("11/12: 6.5") << 11.0 / 12 << 6;
+        QTest::newRow("0.92: 6.52") << 0.92 << 7;
+        QTest::newRow("just below 1") << std::nextafter(1.0, 0.0) << 7;
+    }
+
+    void numberRoundsHalvesToEven()
+    {
+        QFETCH(double, draw);
+        QFETCH(int, number);
+        QCOMPARE(int(CoBrandNumber(draw)), number);
+    }
+
+    void startShowsTheDrawnOffer_data()
+    {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<Offer>("offer");
+        QTest::newRow("0 gives 1") << 0.0 << 1 << Offer::CoBrand;
+        QTest::newRow("0.25 gives 2") << 0.25 << 2 << Offer::FullBrand;
+        QTest::newRow("0.4 gives 3") << 0.4 << 3 << Offer::CoBrand;
+        QTest::newRow("7/12 gives 4") << 7.0 / 12 << 4 << Offer::FullBrand;
+        QTest::newRow("0.7 gives 5") << 0.7 << 5 << Offer::CoBrand;
+        QTest::newRow("0.75 gives 6") << 0.75 << 6 << Offer::FullBrand;
+        QTest::newRow("just below 1 gives 7") << std::nextafter(1.0, 0.0) << 7 << Offer::FullBrand;
+    }
+
+    void startShowsTheDrawnOffer()
+    {
+        QFETCH(double, draw);
+        QFETCH(int, number);
+        QFETCH(Offer, offer);
+        AppHarness h;
+        h.random.values = {draw};
+        QVERIFY(h.app.StartApplication());
+        QCOMPARE(h.random.draws, 1);
+        QCOMPARE(int(h.app.coBrandNumber()), number);
+        QCOMPARE(offerInFront(h.app.mainWindow()->promotions()), offer);
+    }
+
+    void mainWindowKeepsItsOfferAcrossNextAndBack()
+    {
+        AppHarness h;
+        h.random.values = {0.0}; // the co-brand offer
+        QVERIFY(h.app.StartApplication());
+        lumo::ui::frmMain& main = *h.app.mainWindow();
+
+        for (int round = 0; round < 2; ++round) {
+            enterNameAndPressNext(main);
+            lumo::ui::frmSoulUrge* result = main.resultWindow();
+            QVERIFY(result && result->isVisible());
+            QCOMPARE(offerInFront(result->promotions()), Offer::FullBrand);
+            pressBack(*result);
+            processDeferredDeletes();
+            QVERIFY(main.isVisible());
+            QCOMPARE(offerInFront(main.promotions()), Offer::CoBrand);
+        }
+        QCOMPARE(h.random.draws, 2); // start-up's offer and the exit screen's support text only
+    }
+
+    void clickingTheVisibleOfferOpensItsPageAndKeepsIt_data()
+    {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<Offer>("offer");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("co-brand") << 0.0 << Offer::CoBrand << PageAddress(Page::CoBrand);
+        QTest::newRow("full brand") << 0.25 << Offer::FullBrand << PageAddress(Page::FullyBranded);
+    }
+
+    void clickingTheVisibleOfferOpensItsPageAndKeepsIt()
+    {
+        QFETCH(double, draw);
+        QFETCH(Offer, offer);
+        QFETCH(QString, page);
+        AppHarness h;
+        h.random.values = {draw};
+        QVERIFY(h.app.StartApplication());
+        lumo::ui::frmMain& main = *h.app.mainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const PromotionLabels& labels = main.promotions();
+        // Through the window, so the click lands on whichever label lies in front.
+        const QPoint centre = labels.Frame5->mapTo(&main, labels.lblCobrand->geometry().center());
+        QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {}, centre);
+        QCOMPARE(h.web.opened, QStringList{page});
+        QCOMPARE(offerInFront(labels), offer);
+        QVERIFY(main.isVisible());
+    }
+};
+
+QTEST_MAIN(CoBrandTest)
+#include "co_brand_test.moc"

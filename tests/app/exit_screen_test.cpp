@@ -1,0 +1,302 @@
+#include "clickable_label.h"
+#include "exit_screen_harness.h"
+#include "placeholder_filter.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
+
+using namespace lumo::testing;
+using lumo::app::boxText;
+using lumo::modHelp::Page;
+using lumo::modHelp::PageAddress;
+using lumo::platform::MessageButtons;
+using lumo::platform::MessageIcon;
+
+namespace {
+const QString kCaption = QStringLiteral("Lumo Soul Urge Number v1.65");
+const QString kSpaceMessage = QStringLiteral("Email Address Cannot Contain Space");
+const QString kUntouchedMessage = QStringLiteral("Your Message\r\n");
+
+const QString kSupportText1 = QStringLiteral(
+    "Visit Starwell regularly. Support Starwell by taking part in the discussions and other "
+    "activities. These softwares cannot be supported and maintained, without you regularly "
+    "visiting Starwell");
+const QString kSupportText2 =
+    QStringLiteral("Starwell is a FREE online discussion forum for all things mystic. To help "
+                   "Starwell develop and maintain this software visit Starwell regularly.");
+const QString kSupportText3 = QStringLiteral(
+    "Starwell needs your help. All you need to do is visit Starwell regularly and take part in "
+    "the various discussions and activites to help us maintain and develop more Starwell "
+    "Softwares.");
+
+// Where a click toggles the check box: its indicator and its caption.
+QPoint checkBoxClickPoint(QCheckBox& box)
+{
+    QStyleOptionButton option;
+    option.initFrom(&box);
+    option.text = box.text();
+    return box.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &box).center();
+}
+
+bool focusOn(QWidget* widget)
+{
+    widget->setFocus(Qt::OtherFocusReason);
+    return QApplication::focusWidget() == widget;
+}
+} // namespace
+
+class ExitScreenTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowProperties()
+    {
+        ExitScreenHarness h;
+        h.load();
+        const lumo::app::frmNagScreen2& screen = *h.screen;
+        QCOMPARE(screen.windowTitle(), kCaption);
+        QCOMPARE(h.child<QLabel>("lblNagScreen2Caption")->text(), kCaption);
+        QCOMPARE(screen.size(), QSize(741, 315));
+        QCOMPARE(screen.minimumSize(), screen.maximumSize());
+        const Qt::WindowFlags flags = screen.windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!screen.windowIcon().isNull());
+        QVERIFY(!h.child<QLabel>("picNagscreen2Icon")->pixmap().isNull());
+        QVERIFY(!screen.isVisible()); // loading alone shows nothing
+    }
+
+    void productLineHasTwoParagraphs()
+    {
+        ExitScreenHarness h;
+        h.load();
+        const QString blurb = h.child<QLabel>("Label3")->text();
+        QCOMPARE(blurb.size(), 619);
+        QVERIFY(blurb.startsWith(QStringLiteral("If you have enjoyed this software you will surely "
+                                                "be interested in our other Starwell Softwares.")));
+        QVERIFY(blurb.contains(QString(61, QLatin1Char(' '))));
+        QVERIFY(!blurb.contains(QString(62, QLatin1Char(' '))));
+    }
+
+    void supportTextIsTheRowDrawn_data()
+    {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<int>("row");
+        QTest::newRow("0") << 0.0 << 0;
+        QTest::newRow("0.24") << 0.24 << 0;
+        QTest::newRow("0.25") << 0.25 << 1;
+        QTest::newRow("0.5") << 0.5 << 2;
+        QTest::newRow("0.99") << 0.99 << 3;
+    }
+
+    void supportTextIsTheRowDrawn()
+    {
+        QFETCH(double, draw);
+        QFETCH(int, row);
+        ExitScreenHarness h;
+        h.clock.seed = 4242;
+        h.random.values = {draw};
+        h.load();
+        QCOMPARE(h.random.seeds, QList<std::uint64_t>{4242}); // seeded afresh from the clock
+        QCOMPARE(h.random.draws, 1);
+        const QString text = h.screen->supportText();
+        QCOMPARE(h.child<QLabel>("Label2")->text(), text);
+        switch (row) {
+        case 0:
+            QVERIFY(text.startsWith(QStringLiteral("Starwell Softwares, such as this can be "
+                                                   "created and maintained only with your "
+                                                   "support.")));
+            QCOMPARE(text.size(), 218);
+            break;
+        case 1:
+            QCOMPARE(text, kSupportText1);
+            break;
+        case 2:
+            QCOMPARE(text, kSupportText2);
+            break;
+        default:
+            QCOMPARE(text, kSupportText3);
+        }
+    }
+
+    void exitButtonHasTheFocusAndTabFollowsTheForm()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        const QStringList order{QStringLiteral("cmdClose"),      QStringLiteral("Check1"),
+                                QStringLiteral("txtName"),       QStringLiteral("cmdSubmit"),
+                                QStringLiteral("txtEmail"),      QStringLiteral("txtFriendEmail"),
+                                QStringLiteral("txtFriendName"), QStringLiteral("txtMessage"),
+                                QStringLiteral("cmdClose")};
+        QStringList reached;
+        for (int i = 0; i < order.size(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            reached << focus->objectName();
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QCOMPARE(reached, order);
+        // Tab reached the message box, whose untouched text is no placeholder and stays.
+        QCOMPARE(boxText(h.child<QPlainTextEdit>("txtMessage")), kUntouchedMessage);
+    }
+
+    void messageBoxLiesOutsideItsFrame()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        const auto* frame = h.child<QGroupBox>("Frame2");
+        const auto* message = h.child<QPlainTextEdit>("txtMessage");
+        QCOMPARE(message->parentWidget(), frame);
+        QVERIFY(!frame->rect().intersects(message->geometry()));
+        QVERIFY(message->visibleRegion().isEmpty());
+        QVERIFY(focusOn(h.child<QPlainTextEdit>("txtMessage")));
+        QCOMPARE(boxText(message), kUntouchedMessage);
+    }
+
+    void eachCheckBoxClickOpensTheHomePageOnce()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* check = h.child<QCheckBox>("Check1");
+        for (int clicks = 1; clicks <= 2; ++clicks) {
+            QTest::mouseClick(check, Qt::LeftButton, {}, checkBoxClickPoint(*check));
+            QCOMPARE(h.web.opened.size(), clicks);
+            QVERIFY(!check->isChecked());
+        }
+        QCOMPARE(h.web.opened, QStringList(2, PageAddress(Page::Home)));
+        QVERIFY(h.screen->isVisible());
+    }
+
+    void softwaresLinkOpensItsPage()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        QTest::mouseClick(h.child<lumo::ui::ClickableLabel>("lblGoToHome"), Qt::LeftButton);
+        QCOMPARE(h.web.opened, QStringList{PageAddress(Page::Softwares)});
+        QVERIFY(h.web.opened.front().endsWith(QStringLiteral("page=starwellsoftwares")));
+        QCOMPARE(h.endProgramCalls, 0);
+    }
+
+    void placeholders_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("placeholder");
+        QTest::addColumn<QString>("entered"); // the text left in the box after it took focus
+        QTest::addColumn<QString>("afterLeaving");
+        QTest::addColumn<QString>("afterReturning");
+        const QString name = QStringLiteral("Your Name");
+        QTest::newRow("untouched") << "txtName" << name << QString() << name << QString();
+        QTest::newRow("blanks") << "txtName" << name << "   " << name << QString();
+        QTest::newRow("typed the placeholder") << "txtName" << name << name << name << QString();
+        QTest::newRow("placeholder in blanks") << "txtName" << name << "  Your Name "
+                                               << "  Your Name " << QString();
+        QTest::newRow("other case") << "txtName" << name << "your name"
+                                    << "your name"
+                                    << "your name";
+        QTest::newRow("blanks kept") << "txtName" << name << " Ann "
+                                     << " Ann "
+                                     << " Ann ";
+        QTest::newRow("tab is no blank") << "txtName" << name << "\t"
+                                         << "\t"
+                                         << "\t";
+        QTest::newRow("sender's address") << "txtEmail"
+                                          << "Your Email Address"
+                                          << "  "
+                                          << "Your Email Address" << QString();
+        QTest::newRow("friend's name")
+            << "txtFriendName"
+            << "Friend's Name" << QString() << "Friend's Name" << QString();
+        QTest::newRow("friend's address") << "txtFriendEmail"
+                                          << "Friend's Email Address"
+                                          << " "
+                                          << "Friend's Email Address" << QString();
+        QTest::newRow("message") << "txtMessage"
+                                 << "Your Message"
+                                 << " "
+                                 << "Your Message" << QString();
+    }
+
+    void placeholders()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, placeholder);
+        QFETCH(QString, entered);
+        QFETCH(QString, afterLeaving);
+        QFETCH(QString, afterReturning);
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* target = h.screen->findChild<QWidget*>(box);
+        auto* elsewhere = h.child<QPushButton>("cmdClose");
+
+        if (box != QLatin1String("txtMessage")) {
+            QCOMPARE(boxText(target), placeholder); // every line box starts with its placeholder
+        }
+        QVERIFY(focusOn(target));
+        if (box != QLatin1String("txtMessage")) {
+            QCOMPARE(boxText(target), QString()); // an untouched box empties on focus
+        }
+        lumo::app::setBoxText(target, entered);
+        QVERIFY(focusOn(elsewhere));
+        QCOMPARE(boxText(target), afterLeaving);
+        QVERIFY(focusOn(target));
+        QCOMPARE(boxText(target), afterReturning);
+        QVERIFY(h.messages.shown.isEmpty());
+    }
+
+    void spaceIsRefusedInTheAddressBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("sender") << "txtEmail";
+        QTest::newRow("friend") << "txtFriendEmail";
+    }
+
+    void spaceIsRefusedInTheAddressBoxes()
+    {
+        QFETCH(QString, box);
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* address = h.screen->findChild<QLineEdit*>(box);
+        // Like a real message box, the recorded one takes the focus while it is up.
+        h.messages.onShow = [&h] { h.child<QPushButton>("cmdClose")->setFocus(); };
+        QVERIFY(focusOn(address));
+
+        QTest::keyClicks(address, QStringLiteral("ann"));
+        QTest::keyClick(address, Qt::Key_Space);
+        QCOMPARE(address->text(), QStringLiteral("ann"));
+        QCOMPARE(QApplication::focusWidget(), address);
+        QTest::keyClicks(address, QStringLiteral("@x.org"));
+
+        QCOMPARE(address->text(), QStringLiteral("ann@x.org"));
+        QCOMPARE(h.messages.texts(), QStringList{kSpaceMessage});
+        QCOMPARE(h.messages.shown.front().icon, MessageIcon::Critical);
+        QCOMPARE(h.messages.shown.front().buttons, MessageButtons::Ok);
+        QCOMPARE(h.messages.shown.front().title, QStringLiteral("Lumo Soul Urge Number"));
+    }
+
+    void spaceIsFineElsewhere()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        for (const char* name : {"txtName", "txtFriendName"}) {
+            auto* box = h.child<QLineEdit>(name);
+            QVERIFY(focusOn(box));
+            QTest::keyClicks(box, QStringLiteral("Ann Lee"));
+            QCOMPARE(box->text(), QStringLiteral("Ann Lee"));
+        }
+        auto* message = h.child<QPlainTextEdit>("txtMessage");
+        QVERIFY(focusOn(message));
+        QTest::keyClicks(message, QStringLiteral(" hi there"));
+        QVERIFY(boxText(message).contains(QStringLiteral(" hi there")));
+        QVERIFY(h.messages.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(ExitScreenTest)
+#include "exit_screen_test.moc"

@@ -1,0 +1,89 @@
+# Helpers shared by the end-to-end tests of the real program; sourced, not run.
+# Every wait is bounded; every process started here is ended by the EXIT trap.
+
+E2E_PIDS=()
+E2E_WORK=""
+E2E_LAST_PID=""
+readonly E2E_POLL_SECONDS=0.1
+
+e2e_dump_logs() {
+    local log
+    for log in "$E2E_WORK"/*.log; do
+        [[ -s $log ]] && { echo "--- $log"; cat "$log"; }
+    done
+}
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    e2e_dump_logs >&2
+    exit 1
+}
+
+# CTest counts exit status 77 as skipped (SKIP_RETURN_CODE).
+e2e_skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+
+e2e_require_tools() {
+    local tool
+    for tool; do
+        command -v "$tool" >/dev/null 2>&1 || e2e_skip "$tool is not installed"
+    done
+}
+
+# Runs "$@" every E2E_POLL_SECONDS until it succeeds; fails after $1 seconds.
+e2e_wait_until() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 10))
+    while ((tries-- > 0)); do
+        "$@" && return 0
+        sleep "$E2E_POLL_SECONDS"
+    done
+    return 1
+}
+
+# True while the process exists and has not yet exited (a zombie counts as ended).
+e2e_running() {
+    local state
+    state=$(awk '{ sub(/^.*\) /, ""); print $1 }' "/proc/$1/stat" 2>/dev/null) || return 1
+    [[ -n $state && $state != Z ]]
+}
+
+e2e_ended() {
+    ! e2e_running "$1"
+}
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill -9 "$pid" 2>/dev/null
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null
+    done
+    [[ -n $E2E_WORK ]] && rm -rf "$E2E_WORK"
+}
+
+# A private work folder with its own runtime and config folders; the trap removes it.
+e2e_private_environment() {
+    E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/lumo-e2e.XXXXXX") || e2e_fail "no temporary folder"
+    trap e2e_cleanup EXIT
+    # A signal ends the script through exit, so the EXIT trap still cleans up.
+    trap 'exit 129' HUP
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    mkdir -m 700 "$E2E_WORK/runtime" "$E2E_WORK/config"
+    export XDG_RUNTIME_DIR=$E2E_WORK/runtime
+    export XDG_CONFIG_HOME=$E2E_WORK/config
+}
+
+# Starts "$@" in the background, logging to $E2E_WORK/<name>.log; its id goes to E2E_LAST_PID.
+e2e_start() {
+    local name=$1
+    shift
+    "$@" >"$E2E_WORK/$name.log" 2>&1 &
+    E2E_LAST_PID=$!
+    E2E_PIDS+=("$E2E_LAST_PID")
+}

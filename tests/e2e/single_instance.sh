@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The real program on a private X display with no window manager: a second copy shows only
+# "Application is already running" and ends when it is answered; of three copies started at
+# once exactly one opens its main window; a killed copy does not keep the next one from running.
+# Usage: single_instance.sh <program>
+set -u
+
+program=${1:?usage: single_instance.sh <program>}
+source "$(dirname "$0")/e2e_lib.sh"
+
+e2e_require_tools Xvfb xdotool
+[[ -x $program ]] || e2e_fail "$program is not an executable"
+e2e_private_environment
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+readonly MAIN_TITLE='^Lumo Soul Urge Number v1\.65$'
+readonly BOX_TITLE='^Lumo Soul Urge Number$'
+readonly START_SECONDS=30
+readonly EXIT_SECONDS=15
+
+# Xvfb picks a free display itself and writes its number once it accepts clients; -noreset
+# keeps it from resetting, and refusing clients for a moment, whenever the last client leaves.
+e2e_start xvfb Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$E2E_WORK/display"
+xvfb_pid=$E2E_LAST_PID
+e2e_wait_until 20 test -s "$E2E_WORK/display" || e2e_fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$E2E_WORK/display")"
+e2e_wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1 || e2e_fail "no display $DISPLAY"
+
+# The visible windows of process $1 whose whole title matches $2.
+windows_of() {
+    xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null
+}
+has_window() {
+    [[ -n $(windows_of "$1" "$2") ]]
+}
+count_windows() {
+    local pid count=0
+    for pid in "${@:2}"; do
+        count=$((count + $(windows_of "$pid" "$1" | grep -c .)))
+    done
+    echo "$count"
+}
+# Presses Return in the message box of process $1; its only button, OK, is the default.
+answer_box() {
+    local box
+    box=$(windows_of "$1" "$BOX_TITLE" | head -n1)
+    [[ -n $box ]] || return 1
+    timeout 10 xdotool windowfocus --sync "$box" && timeout 10 xdotool key Return
+}
+expect_refused() {
+    local pid=$1 name=$2
+    e2e_wait_until "$START_SECONDS" has_window "$pid" "$BOX_TITLE" ||
+        e2e_fail "$name showed no message box titled exactly 'Lumo Soul Urge Number'"
+    has_window "$pid" "$MAIN_TITLE" && e2e_fail "$name opened a main window"
+    answer_box "$pid" || e2e_fail "could not answer the message box of $name"
+    e2e_wait_until "$EXIT_SECONDS" e2e_ended "$pid" || e2e_fail "$name did not end when answered"
+    has_window "$pid" "$MAIN_TITLE" && e2e_fail "$name opened a main window"
+    echo "ok: $name was refused and ended"
+}
+expect_main_window() {
+    e2e_wait_until "$START_SECONDS" has_window "$1" "$MAIN_TITLE" ||
+        e2e_fail "$2 showed no main window"
+    echo "ok: $2 shows its main window"
+}
+
+# One copy runs; a second is refused and the first carries on.
+e2e_start first "$program"
+first=$E2E_LAST_PID
+expect_main_window "$first" "the first copy"
+e2e_start second "$program"
+second=$E2E_LAST_PID
+expect_refused "$second" "the second copy"
+e2e_running "$first" || e2e_fail "the first copy ended"
+has_window "$first" "$MAIN_TITLE" || e2e_fail "the first copy lost its main window"
+kill -TERM "$first"
+e2e_wait_until "$EXIT_SECONDS" e2e_ended "$first" || e2e_fail "the first copy did not end"
+
+# Three at once, none running: one wins, the other two are refused.
+trio=()
+for n in 1 2 3; do
+    e2e_start "trio$n" "$program"
+    trio+=("$E2E_LAST_PID")
+done
+boxes_up() {
+    (($(count_windows "$BOX_TITLE" "${trio[@]}") == 2 &&
+        $(count_windows "$MAIN_TITLE" "${trio[@]}") >= 1))
+}
+e2e_wait_until "$START_SECONDS" boxes_up ||
+    e2e_fail "of three copies, not one main window and two refusals" \
+        "($(count_windows "$MAIN_TITLE" "${trio[@]}") main windows," \
+        "$(count_windows "$BOX_TITLE" "${trio[@]}") message boxes)"
+mains=$(count_windows "$MAIN_TITLE" "${trio[@]}")
+((mains == 1)) || e2e_fail "three copies at once opened $mains main windows"
+winner=""
+for pid in "${trio[@]}"; do
+    if has_window "$pid" "$MAIN_TITLE"; then
+        winner=$pid
+    else
+        expect_refused "$pid" "a copy of the three ($pid)"
+    fi
+done
+e2e_running "$winner" || e2e_fail "the copy with the main window ended"
+echo "ok: of three copies started at once, exactly one runs"
+
+# A copy killed outright leaves its lock behind; the next start takes it over.
+kill -9 "$winner"
+e2e_wait_until "$EXIT_SECONDS" e2e_ended "$winner" || e2e_fail "the killed copy is still there"
+wait "$winner" 2>/dev/null # reaped quietly: its death by signal is intended
+e2e_start after_kill "$program"
+expect_main_window "$E2E_LAST_PID" "the copy started after kill -9"
+
+kill -TERM "$xvfb_pid" 2>/dev/null
+echo "PASS"
