@@ -3,15 +3,13 @@
 #include "native_services.h"
 
 #include <QApplication>
-#include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    if (const QString reason = lumo::platform::missingDisplayReason(); !reason.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(reason));
+    const auto application = lumo::platform::openDesktopSession(argc, argv);
+    if (!application) {
         return 1;
     }
-    QApplication application(argc, argv);
     // The application name is the executable's file name; it names the settings and the lock.
     const auto services = lumo::platform::createNativeServices(QApplication::applicationName());
     lumo::app::MersenneRandom random;

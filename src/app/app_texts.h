@@ -11,7 +11,6 @@ inline constexpr char kSoftwaresFrame[] = "Download Starwell Softwares";
 inline constexpr char kGoToHome[] = "Click Here To Visit Starwell Softwares";
 inline constexpr char kReferFrame[] = "Refer A Friend";
 inline constexpr char kSubmit[] = "Refer A Friend &Now";
-inline constexpr char kExit[] = "E&xit";
 inline constexpr char kVisitNow[] = "Click Here To Visit Starwell Now";
 
 // The product-line blurb: two paragraphs, the second pushed onto a new line by a run of 61 blanks.

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "app_texts.h"
+#include "attempt.h"
 #include "clock.h"
 #include "co_brand.h"
 #include "frm_main.h"
@@ -16,17 +17,6 @@
 #include <QApplication>
 
 namespace lumo::app {
-
-namespace {
-// A step of start-up or shutdown that fails is abandoned; the next one still runs.
-template <typename Step> void attempt(Step&& step) noexcept
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
-} // namespace
 
 Application::Application(AppServices services)
     : m_services(services)
@@ -115,6 +105,7 @@ void Application::ShowExitScreen(QWidget& window, ui::ClosingReason reason)
         if (reason == ui::ClosingReason::Close) {
             m_exitScreen->show();
             m_exitScreen->raise();
+            m_exitScreen->activateWindow();
         }
     });
     // Inside the window's own close event this returns at once: that unload simply completes.
@@ -147,6 +138,7 @@ void Application::EndProgram()
     for (QWidget* window : windows) {
         attempt([window] { window->close(); });
     }
+    m_services.instanceLock.release();
     m_services.process.endNow(0);
 }
 

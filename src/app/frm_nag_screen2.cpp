@@ -11,6 +11,7 @@
 #include "placeholder_filter.h"
 #include "qt_text.h"
 #include "random_source.h"
+#include "ui_texts.h"
 #include "user_messages.h"
 
 #include <QApplication>
@@ -37,12 +38,6 @@ constexpr int kSupportTextCount = static_cast<int>(std::size(texts::kSupportText
 QString text(const char* utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-QString windowCaption()
-{
-    return QString::fromUtf8(product::kWindowCaption.data(),
-                             static_cast<qsizetype>(product::kWindowCaption.size()));
 }
 
 QGroupBox* navyFrame(const char* name, const char* caption, const QRect& at, QWidget* parent)
@@ -127,6 +122,7 @@ void frmNagScreen2::createControls()
     cmdSubmit->setGeometry(twipsRect(1920, 1080, 3375, 285));
     cmdSubmit->setFont(ui::look::verdana(ui::look::kBodyPointSize, true));
     cmdSubmit->setPalette(QApplication::palette());
+    ui::look::nameAfterCaption(*cmdSubmit);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     txtName = referralBox<QLineEdit>("txtName", modTellAFriend::kNamePlaceholder,
                                      twipsRect(85, 360, 3375, 285), Frame2);
@@ -144,9 +140,10 @@ void frmNagScreen2::createControls()
     txtEmail->installEventFilter(this);
     txtFriendEmail->installEventFilter(this);
 
-    cmdClose = new QPushButton(text(texts::kExit), this);
+    cmdClose = new QPushButton(text(ui::texts::kExit), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
+    ui::look::nameAfterCaption(*cmdClose);
     connect(cmdClose, &QPushButton::clicked, this, [this] { m_services.endProgram(); });
 
     Check1 = new QCheckBox(text(texts::kVisitNow), this);
@@ -163,6 +160,7 @@ void frmNagScreen2::createControls()
     picNagscreen2Icon = new QLabel(this);
     picNagscreen2Icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
     picNagscreen2Icon->setGeometry(twipsRect(360, 120, 540, 540));
+    picNagscreen2Icon->setAccessibleName(QString::fromUtf8(ui::texts::kIconName));
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));

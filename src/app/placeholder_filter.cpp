@@ -1,5 +1,7 @@
 #include "placeholder_filter.h"
 
+#include "qt_text.h"
+
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -29,19 +31,6 @@ void setBoxText(QWidget* box, const QString& text)
     } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
         lines->setPlainText(QString(text).replace(kCrLf, kLf));
     }
-}
-
-QString trimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (end > first && text.at(end - 1) == QLatin1Char(' ')) {
-        --end;
-    }
-    return text.mid(first, end - first);
 }
 
 void PlaceholderFilter::watch(QWidget* box, const QString& placeholder)

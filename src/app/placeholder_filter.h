@@ -28,7 +28,5 @@ private:
 // The text of a line box or of the multi-line message box, line breaks as CR LF.
 [[nodiscard]] QString boxText(const QWidget* box);
 void setBoxText(QWidget* box, const QString& text);
-// Leading and trailing space characters removed; tabs, CR and LF stay.
-[[nodiscard]] QString trimSpaces(const QString& text);
 
 } // namespace lumo::app

@@ -8,7 +8,5 @@ namespace lumo::product {
 inline constexpr std::string_view kApplicationTitle = "Lumo Soul Urge Number";
 // The caption of every window of the program.
 inline constexpr std::string_view kWindowCaption = "Lumo Soul Urge Number v1.65";
-// Names the settings store and the single-instance lock: the executable's file name.
-inline constexpr std::string_view kApplicationName = "lumo-soul-urge-number";
 
 } // namespace lumo::product

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
+class QApplication;
 class QWidget;
 
 namespace lumo::platform {
@@ -9,6 +11,11 @@ namespace lumo::platform {
 // Why no window can be shown, or an empty text when a display is there. Asked before the
 // application object exists, so a machine without a display gets one clear line, not an abort.
 [[nodiscard]] QString missingDisplayReason();
+
+// Creates the application object. Where no window can be shown (no display named, or the named
+// one cannot be opened) it prints one line saying so and returns null, instead of Qt's plugin
+// messages and an abort.
+[[nodiscard]] std::unique_ptr<QApplication> openDesktopSession(int& argc, char** argv);
 
 // Keeps `window` above all other windows, other programs' included, without showing it.
 void makeTopmost(QWidget& window);

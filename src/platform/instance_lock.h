@@ -8,6 +8,8 @@ class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
     [[nodiscard]] virtual bool anotherInstanceRunning() = 0;
+    // Gives the lock up, if this copy holds it, so that an ordinary end leaves nothing behind.
+    virtual void release() = 0;
 };
 
 } // namespace lumo::platform

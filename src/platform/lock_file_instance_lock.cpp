@@ -27,13 +27,24 @@ bool LockFileInstanceLock::anotherInstanceRunning()
     return m_anotherRunning;
 }
 
+void LockFileInstanceLock::release()
+{
+    if (m_lock && m_lock->isLocked()) {
+        m_lock->unlock();
+    }
+}
+
 QString LockFileInstanceLock::defaultPath(const QString& applicationName)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!folder.isEmpty()) {
+        return QDir(folder).filePath(applicationName + QStringLiteral(".lock"));
     }
-    return QDir(folder).filePath(applicationName + QStringLiteral(".lock"));
+    // The shared temporary folder serves every user: the user's name keeps one user's copy
+    // from refusing another's.
+    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    return QDir(QDir::tempPath())
+        .filePath(applicationName + QLatin1Char('-') + user + QStringLiteral(".lock"));
 }
 
 } // namespace lumo::platform

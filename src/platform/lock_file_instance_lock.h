@@ -14,6 +14,7 @@ class LockFileInstanceLock final : public InstanceLock {
 public:
     explicit LockFileInstanceLock(QString lockFilePath);
     [[nodiscard]] bool anotherInstanceRunning() override;
+    void release() override;
 
     // The lock file the program uses for `applicationName`.
     [[nodiscard]] static QString defaultPath(const QString& applicationName);

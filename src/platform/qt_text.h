@@ -22,4 +22,19 @@ namespace lumo {
     return toQString(product::kWindowCaption);
 }
 
+// Leading and trailing space characters removed; tabs, carriage returns and line feeds stay,
+// unlike QString::trimmed.
+[[nodiscard]] inline QString trimSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text.at(first) == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (end > first && text.at(end - 1) == QLatin1Char(' ')) {
+        --end;
+    }
+    return text.mid(first, end - first);
+}
+
 } // namespace lumo

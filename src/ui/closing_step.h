@@ -14,7 +14,8 @@ enum class ClosingReason {
 class ClosingStep {
 public:
     virtual ~ClosingStep() = default;
-    // Runs while `window` is being unloaded, from inside its close event.
+    // Shows the exit screen and unloads `window`; also runs from inside that window's close
+    // event, where the unload in progress simply completes.
     virtual void ShowExitScreen(QWidget& window, ClosingReason reason) = 0;
     // The last step of Back: the exit screen is hidden again.
     virtual void HideExitScreen() = 0;

@@ -51,10 +51,12 @@ frmAbout::frmAbout(modHelp::PageLauncher& pages, QWidget* parent)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipsRect(120, 120, 480, 480));
     Picture1->setPixmap(applicationPixmap());
+    Picture1->setAccessibleName(QString::fromUtf8(texts::kIconName));
 
     auto* cmdOK = new QPushButton(QString::fromUtf8(texts::kOk), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipsRect(5400, 3240, 1260, 345));
+    look::nameAfterCaption(*cmdOK);
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     // Esc rejects the dialog, which closes it just as OK does.

@@ -122,6 +122,7 @@ void frmMain::createControls(QWidget& client)
     cboYear = dateList("cboYear", texts::kYear, twipsRect(2800, 210, 975, 315), fraBirthDay);
     cmdNext = named(new QPushButton(text(texts::kNext), fraBirthDay), "cmdNext",
                     twipsRect(3960, 210, 1965, 315));
+    look::nameAfterCaption(*cmdNext);
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::ShowSoulUrgeResult);
 
     caption("Label5", texts::kLastName, twipsRect(4200, 240, 0, 0).topLeft(), fraName);
@@ -159,8 +160,8 @@ void frmMain::createMenus()
 
     QMenu* nuFile = menuBar()->addMenu(text(texts::kMenuFile));
     nuFile->setObjectName(QStringLiteral("nuFile"));
-    action(nuFile, "mnuNext", texts::kMenuNext, [this] { ShowSoulUrgeResult(); });
-    action(nuFile, "mnuExit", texts::kMenuExit, [this] { cmdExit->click(); });
+    action(nuFile, "mnuNext", texts::kNext, [this] { ShowSoulUrgeResult(); });
+    action(nuFile, "mnuExit", texts::kExit, [this] { cmdExit->click(); });
 
     QMenu* mnuHelp = menuBar()->addMenu(text(texts::kMenuHelp));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

@@ -1,5 +1,6 @@
 #include "frm_soul_urge.h"
 
+#include "attempt.h"
 #include "clipboard.h"
 #include "closing_step.h"
 #include "look.h"
@@ -16,18 +17,15 @@ using look::twipsRect;
 namespace {
 constexpr QSize kClientSize{look::px(6375), look::px(5220)};
 
-// Runs one step of Back or of closing; a failing step must not keep the next from running.
-template <typename Step> void ignoringFailure(Step&& step) noexcept
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
 } // namespace
 
 frmSoulUrge::frmSoulUrge(const WindowServices& services)
-    : m_services(services)
+    // The main window's load step is the main window's own.
+    : m_services{.messages = services.messages,
+                 .clipboard = services.clipboard,
+                 .pages = services.pages,
+                 .closing = services.closing,
+                 .onMainWindowLoad = {}}
 {
     setObjectName(QStringLiteral("frmSoulUrge"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -59,6 +57,7 @@ frmSoulUrge::frmSoulUrge(const WindowServices& services)
     cmdback = new QPushButton(QString::fromUtf8(texts::kBack), this);
     cmdback->setObjectName(QStringLiteral("cmdback"));
     cmdback->setGeometry(twipsRect(5250, 3780, 1095, 375));
+    look::nameAfterCaption(*cmdback);
     connect(cmdback, &QPushButton::clicked, this, &frmSoulUrge::cmdback_Click);
 
     QWidget::setTabOrder(cmdback, txtDisplay);
@@ -91,10 +90,10 @@ bool frmSoulUrge::eventFilter(QObject* watched, QEvent* event)
 void frmSoulUrge::cmdback_Click()
 {
     m_goingBack = true;
-    ignoringFailure([this] { close(); });
-    ignoringFailure([this] { emit backToMain(); });
+    attempt([this] { close(); });
+    attempt([this] { emit backToMain(); });
     if (m_services.closing) {
-        ignoringFailure([this] { m_services.closing->HideExitScreen(); });
+        attempt([this] { m_services.closing->HideExitScreen(); });
     }
 }
 
@@ -103,7 +102,7 @@ void frmSoulUrge::closeEvent(QCloseEvent* event)
     emit unloading();
     if (m_services.closing) {
         const auto reason = m_goingBack ? ClosingReason::Back : ClosingReason::Close;
-        ignoringFailure([this, reason] { m_services.closing->ShowExitScreen(*this, reason); });
+        attempt([this, reason] { m_services.closing->ShowExitScreen(*this, reason); });
     }
     event->accept();
 }

@@ -3,6 +3,7 @@
 #include "app_icon.h"
 #include "qt_text.h"
 
+#include <QAbstractButton>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
@@ -96,6 +97,16 @@ void shrinkToFit(QLabel& label)
         font.setPointSizeF(font.pointSizeF() - kStep);
     }
     label.setFont(font);
+}
+
+void nameAfterCaption(QAbstractButton& button)
+{
+    QString caption = button.text();
+    // "&&" stands for a literal ampersand; a lone "&" marks the access key.
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    button.setAccessibleName(caption);
 }
 
 void setTabChain(std::initializer_list<QWidget*> widgets)

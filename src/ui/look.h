@@ -5,6 +5,7 @@
 #include <QRect>
 #include <initializer_list>
 
+class QAbstractButton;
 class QLabel;
 class QWidget;
 
@@ -44,6 +45,8 @@ void makeFixedWindow(QWidget& window);
 // Shrinks a one-line label's font until its caption fits its width: a substitute for a missing
 // font may run wider than the font the layout was made for.
 void shrinkToFit(QLabel& label);
+// Names a button for screen readers after its caption, without the access-key marker.
+void nameAfterCaption(QAbstractButton& button);
 // Chains the Tab order through `widgets`, first to last.
 void setTabChain(std::initializer_list<QWidget*> widgets);
 

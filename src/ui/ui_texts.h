@@ -13,6 +13,7 @@ inline constexpr char kLastName[] = "Last Name";
 inline constexpr char kMonth[] = "Month";
 inline constexpr char kDay[] = "Day";
 inline constexpr char kYear[] = "Year";
+// Both the button and the File menu entry.
 inline constexpr char kNext[] = "&Next";
 inline constexpr char kExit[] = "E&xit";
 
@@ -25,8 +26,6 @@ inline constexpr int kDaysInLongestMonth = 31;
 
 // Menus
 inline constexpr char kMenuFile[] = "&File";
-inline constexpr char kMenuNext[] = "&Next";
-inline constexpr char kMenuExit[] = "E&xit";
 inline constexpr char kMenuHelp[] = "&Help";
 inline constexpr char kMenuOnline[] = "&Online Help";
 inline constexpr char kMenuVisit[] = "&Visit Us Online";
@@ -43,6 +42,9 @@ inline constexpr char kSpecifyYear[] = "Please Specify Your Birth Year";
 inline constexpr char kWrongFebruaryDay[] = "Please Enter Correct Date Or Month!";
 inline constexpr char kWrongThirtyFirst[] = "Please Enter Correct Date Or Month !";
 
+// The picture boxes that show the application icon.
+inline constexpr char kIconName[] = "Lumo Soul Urge Number icon";
+
 // Result window
 inline constexpr char kBack[] = "&Back";
 inline constexpr char kReportName[] = "Soul Urge Report";
@@ -57,10 +59,6 @@ inline constexpr char kCoBrandOffer[] =
 inline constexpr char kFullBrandOffer[] =
     "Home Business Opportunity. Start your own Internet business and make money online. Get this "
     "software fully branded for your website. Click here for more details.";
-
-} // namespace lumo::ui::texts
-
-namespace lumo::ui::texts {
 
 // About window
 inline constexpr char kAboutDescription[] =

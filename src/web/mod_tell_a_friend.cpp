@@ -12,26 +12,12 @@
 namespace lumo::modTellAFriend {
 
 namespace {
-constexpr QChar kBlank = QLatin1Char(' ');
 constexpr QChar kAt = QLatin1Char('@');
 constexpr QChar kDot = QLatin1Char('.');
 
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text.at(first) == kBlank) {
-        ++first;
-    }
-    while (end > first && text.at(end - 1) == kBlank) {
-        --end;
-    }
-    return text.mid(first, end - first);
-}
-
 bool isMissing(const QString& value, QLatin1String placeholder)
 {
-    const QString trimmed = trimBlanks(value);
+    const QString trimmed = trimSpaces(value);
     return trimmed.isEmpty() || trimmed == placeholder;
 }
 
@@ -51,15 +37,15 @@ void showCritical(platform::UserMessages& messages, QWidget* parent, const QStri
 ReferralRecord CaptureReferral(const QString& name, const QString& email, const QString& message,
                                const QString& friendName, const QString& friendEmail)
 {
-    return {trimBlanks(name), trimBlanks(email), trimBlanks(message), trimBlanks(friendName),
-            trimBlanks(friendEmail)};
+    return {trimSpaces(name), trimSpaces(email), trimSpaces(message), trimSpaces(friendName),
+            trimSpaces(friendEmail)};
 }
 
 QString CheckEmailAddresses(const ReferralRecord& record)
 {
     const QString& sender = record.senderEmail;
     const QString& recipient = record.friendEmail;
-    if (trimBlanks(sender) == trimBlanks(recipient)) {
+    if (trimSpaces(sender) == trimSpaces(recipient)) {
         return kDistinctEmailMessage;
     }
     if (!sender.contains(kAt) || !recipient.contains(kAt)) {

@@ -165,6 +165,7 @@ private slots:
         processDeferredDeletes();
 
         QCOMPARE(h.process.exitCodes.size(), 1);
+        QCOMPARE(h.instanceLock.releases, 1); // an ordinary end leaves no lock behind
         QVERIFY(main.isNull());
         QVERIFY(result.isNull());
         QVERIFY(!exitScreen->isVisible());

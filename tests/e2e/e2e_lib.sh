@@ -19,16 +19,11 @@ e2e_fail() {
     exit 1
 }
 
-# CTest counts exit status 77 as skipped (SKIP_RETURN_CODE).
-e2e_skip() {
-    echo "SKIP: $*"
-    exit 77
-}
-
 e2e_require_tools() {
     local tool
     for tool; do
-        command -v "$tool" >/dev/null 2>&1 || e2e_skip "$tool is not installed"
+        command -v "$tool" >/dev/null 2>&1 ||
+            e2e_fail "$tool is not installed (scripts/test.sh installs it)"
     done
 }
 

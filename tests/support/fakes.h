@@ -15,7 +15,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-
 #include <deque>
 #include <functional>
 
@@ -110,8 +109,10 @@ public:
         ++calls;
         return running;
     }
+    void release() override { ++releases; }
     bool running = false;
     int calls = 0;
+    int releases = 0;
 };
 
 // Records the end of the process and returns, so the test process lives on.
