@@ -49,22 +49,10 @@ Snapshot snapshotOf(QWidget& about)
 }
 } // namespace
 
-class AboutWindowTest final : public QObject {
+class AboutWindowTest final : public lumo::testing::ShownMainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_harness = std::make_unique<WindowHarness>();
-        m_main = std::make_unique<frmMain>(m_harness->services());
-        QVERIFY(lumo::testing::showActive(*m_main));
-    }
-    void cleanup()
-    {
-        m_main.reset();
-        m_harness.reset();
-    }
-
     void enterOrEscapeClosesIt_data()
     {
         QTest::addColumn<int>("key");
@@ -185,9 +173,6 @@ private:
         QWidget* focus = about.focusWidget();
         QTest::keyClick(focus ? focus : &about, key);
     }
-
-    std::unique_ptr<WindowHarness> m_harness;
-    std::unique_ptr<frmMain> m_main;
 };
 
 QTEST_MAIN(AboutWindowTest)

@@ -21,22 +21,10 @@ void typeInto(QWidget* box, const QString& text)
 using lumo::ui::frmMain;
 
 // The filter of the three name boxes, exercised on the boxes of a real main window.
-class CapitalisingFilterTest final : public QObject {
+class CapitalisingFilterTest final : public lumo::testing::ShownMainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_harness = std::make_unique<WindowHarness>();
-        m_main = std::make_unique<frmMain>(m_harness->services());
-        QVERIFY(lumo::testing::showActive(*m_main));
-    }
-    void cleanup()
-    {
-        m_main.reset();
-        m_harness.reset();
-    }
-
     void typedKeysShow_data()
     {
         QTest::addColumn<QString>("box");
@@ -114,10 +102,6 @@ private slots:
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit->text(), lower);
     }
-
-private:
-    std::unique_ptr<WindowHarness> m_harness;
-    std::unique_ptr<frmMain> m_main;
 };
 
 QTEST_MAIN(CapitalisingFilterTest)

@@ -23,22 +23,10 @@ bool selectEntry(QComboBox* list, const QString& entry)
 } // namespace
 
 // The checks that Next runs on the entries before anything is calculated.
-class EntryChecksTest final : public QObject {
+class EntryChecksTest final : public lumo::testing::ShownMainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_harness = std::make_unique<WindowHarness>();
-        m_main = std::make_unique<frmMain>(m_harness->services());
-        QVERIFY(lumo::testing::showActive(*m_main));
-    }
-    void cleanup()
-    {
-        m_main.reset();
-        m_harness.reset();
-    }
-
     void missingEntryIsReported_data()
     {
         QTest::addColumn<QString>("first");
@@ -176,9 +164,6 @@ private:
         QVERIFY(!m_main->resultWindow());
         QVERIFY(!lumo::testing::visibleWindows().contains(QStringLiteral("frmSoulUrge")));
     }
-
-    std::unique_ptr<WindowHarness> m_harness;
-    std::unique_ptr<frmMain> m_main;
 };
 
 QTEST_MAIN(EntryChecksTest)

@@ -38,22 +38,10 @@ int pixelsOf(const QImage& image, const QColor& colour)
 } // namespace
 
 // The promotion labels and the menu entries of the working windows, and the pages they open.
-class PromotionLabelsTest final : public QObject {
+class PromotionLabelsTest final : public lumo::testing::ShownMainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_harness = std::make_unique<WindowHarness>();
-        m_main = std::make_unique<frmMain>(m_harness->services());
-        QVERIFY(lumo::testing::showActive(*m_main));
-    }
-    void cleanup()
-    {
-        m_main.reset();
-        m_harness.reset();
-    }
-
     void eachLinkOpensItsCatalogueAddress_data()
     {
         QTest::addColumn<QString>("window");
@@ -211,9 +199,6 @@ private:
         return &window == m_main.get() ? m_main->promotions()
                                        : m_main->resultWindow()->promotions();
     }
-
-    std::unique_ptr<WindowHarness> m_harness;
-    std::unique_ptr<frmMain> m_main;
 };
 
 QTEST_MAIN(PromotionLabelsTest)

@@ -35,22 +35,10 @@ QPlainTextEdit* reportBox(const QWidget& window)
 }
 } // namespace
 
-class ResultWindowTest final : public QObject {
+class ResultWindowTest final : public lumo::testing::ShownMainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_harness = std::make_unique<WindowHarness>();
-        m_main = std::make_unique<frmMain>(m_harness->services());
-        QVERIFY(lumo::testing::showActive(*m_main));
-    }
-    void cleanup()
-    {
-        m_main.reset();
-        m_harness.reset();
-    }
-
     void nextShowsTheReportOfTheTypedNames_data()
     {
         QTest::addColumn<bool>("fromMenu");
@@ -291,9 +279,6 @@ private:
         frmSoulUrge* result = m_main->resultWindow();
         return result && QTest::qWaitForWindowActive(result) ? result : nullptr;
     }
-
-    std::unique_ptr<WindowHarness> m_harness;
-    std::unique_ptr<frmMain> m_main;
 };
 
 QTEST_MAIN(ResultWindowTest)

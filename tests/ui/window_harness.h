@@ -5,6 +5,7 @@
 
 #include "closing_step.h"
 #include "fakes.h"
+#include "frm_main.h"
 #include "mod_help.h"
 #include "window_services.h"
 
@@ -15,6 +16,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 
 namespace lumo::testing {
 
@@ -49,6 +51,36 @@ struct WindowHarness {
     }
 };
 
+// Shows a window and waits until it has the keyboard, as after a user's click on it.
+[[nodiscard]] inline bool showActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// Gives every test function a fresh harness and a main window that is shown and active.
+class ShownMainWindowTest : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<WindowHarness> m_harness;
+    std::unique_ptr<ui::frmMain> m_main;
+
+private slots:
+    void init()
+    {
+        m_harness = std::make_unique<WindowHarness>();
+        m_main = std::make_unique<ui::frmMain>(m_harness->services());
+        QVERIFY(showActive(*m_main));
+    }
+    void cleanup()
+    {
+        m_main.reset();
+        m_harness.reset();
+    }
+};
+
 template <typename Widget = QWidget> Widget* child(const QObject& parent, const char* name)
 {
     return parent.findChild<Widget*>(QLatin1String(name));
@@ -60,14 +92,6 @@ inline QRect fromTwips(int left, int top, int width, int height)
     constexpr double kTwipsPerPixel = 15.0;
     return {qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel),
             qRound(width / kTwipsPerPixel), qRound(height / kTwipsPerPixel)};
-}
-
-// Shows a window and waits until it has the keyboard, as after a user's click on it.
-[[nodiscard]] inline bool showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
 }
 
 // The object name of the control with the keyboard focus; empty when none has it.
