@@ -35,14 +35,9 @@ namespace {
 constexpr QSize kClientSize{ui::look::px(11115), ui::look::px(4725)};
 constexpr int kSupportTextCount = static_cast<int>(std::size(texts::kSupportTexts));
 
-QString text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QGroupBox* navyFrame(const char* name, const char* caption, const QRect& at, QWidget* parent)
 {
-    auto* frame = new QGroupBox(text(caption), parent);
+    auto* frame = new QGroupBox(toQString(caption), parent);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(at);
     frame->setFont(ui::look::verdana(9.75, true));
@@ -86,7 +81,7 @@ void frmNagScreen2::createControls()
     auto* Frame6 =
         navyFrame("Frame6", texts::kSoftwaresFrame, twipsRect(7320, 120, 3735, 4575), this);
     auto* lblGoToHome =
-        new ui::ClickableLabel(QStringLiteral("lblGoToHome"), text(texts::kGoToHome), Frame6);
+        new ui::ClickableLabel(QStringLiteral("lblGoToHome"), toQString(texts::kGoToHome), Frame6);
     lblGoToHome->setGeometry(twipsRect(75, 4250, 3585, 210));
     lblGoToHome->setFont(ui::look::verdana(9, true));
     QPalette yellow = lblGoToHome->palette();
@@ -96,7 +91,7 @@ void frmNagScreen2::createControls()
     ui::look::shrinkToFit(*lblGoToHome);
     connect(lblGoToHome, &ui::ClickableLabel::clicked, this,
             [this] { m_services.pages.OpenSoftwaresPage(); });
-    auto* Label3 = new QLabel(text(texts::kProductLine), Frame6);
+    auto* Label3 = new QLabel(toQString(texts::kProductLine), Frame6);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(twipsRect(120, 360, 3495, 3855));
     Label3->setFont(ui::look::verdana(9));
@@ -117,7 +112,7 @@ void frmNagScreen2::createControls()
                                twipsRect(3600, 720, 3375, 285), Frame2);
     txtEmail = referralBox<QLineEdit>("txtEmail", modTellAFriend::kEmailPlaceholder,
                                       twipsRect(3600, 360, 3375, 285), Frame2);
-    cmdSubmit = new QPushButton(text(texts::kSubmit), Frame2);
+    cmdSubmit = new QPushButton(toQString(texts::kSubmit), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setGeometry(twipsRect(1920, 1080, 3375, 285));
     cmdSubmit->setFont(ui::look::verdana(ui::look::kBodyPointSize, true));
@@ -140,13 +135,13 @@ void frmNagScreen2::createControls()
     txtEmail->installEventFilter(this);
     txtFriendEmail->installEventFilter(this);
 
-    cmdClose = new QPushButton(text(ui::texts::kExit), this);
+    cmdClose = new QPushButton(toQString(ui::texts::kExit), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
     ui::look::nameAfterCaption(*cmdClose);
     connect(cmdClose, &QPushButton::clicked, this, [this] { m_services.endProgram(); });
 
-    Check1 = new QCheckBox(text(texts::kVisitNow), this);
+    Check1 = new QCheckBox(toQString(texts::kVisitNow), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setAccessibleName(Check1->text());
     Check1->setGeometry(twipsRect(30, 2040, 7185, 555));
@@ -181,15 +176,14 @@ void frmNagScreen2::createControls()
 
 void frmNagScreen2::Form_Load()
 {
-    setWindowTitle(windowCaption());
+    // The window's own caption and icon are set with the other fixed-window properties.
     lblNagScreen2Caption->setText(windowCaption());
     lblNagScreen2Caption->adjustSize();
-    setWindowIcon(ui::applicationIcon());
     picNagscreen2Icon->setPixmap(ui::applicationPixmap());
 
     m_services.random.seed(m_services.clock.timeOfDaySeed());
     const int drawn = static_cast<int>(std::floor(4.0 * m_services.random.next()));
-    Label2->setText(text(texts::kSupportTexts[std::clamp(drawn, 0, kSupportTextCount - 1)]));
+    Label2->setText(toQString(texts::kSupportTexts[std::clamp(drawn, 0, kSupportTextCount - 1)]));
 
     platform::makeTopmost(*this);
 }

@@ -28,11 +28,6 @@ using look::twipsRect;
 namespace {
 constexpr QSize kClientSize{look::px(6405), look::px(3450)};
 
-QString text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 bool isGregorianLeapYear(int year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -49,7 +44,7 @@ QLineEdit* nameBox(const char* name, const char* accessibleName, const QRect& at
                    CapitalisingFilter* filter)
 {
     auto* box = named(new QLineEdit(parent), name, at);
-    box->setAccessibleName(text(accessibleName));
+    box->setAccessibleName(toQString(accessibleName));
     box->installEventFilter(filter);
     return box;
 }
@@ -57,13 +52,13 @@ QLineEdit* nameBox(const char* name, const char* accessibleName, const QRect& at
 QComboBox* dateList(const char* name, const char* accessibleName, const QRect& at, QWidget* parent)
 {
     auto* list = named(new QComboBox(parent), name, at);
-    list->setAccessibleName(text(accessibleName));
+    list->setAccessibleName(toQString(accessibleName));
     return list;
 }
 
 QLabel* caption(const char* name, const char* caption, QPoint at, QWidget* parent)
 {
-    auto* label = new QLabel(text(caption), parent);
+    auto* label = new QLabel(toQString(caption), parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(look::msSansSerif(look::kBodyPointSize));
     label->move(at);
@@ -103,7 +98,7 @@ void frmMain::createControls(QWidget& client)
                                           .offer = twipsRect(210, 240, 5745, 615)},
                                          m_services.pages);
 
-    fraName = named(new QGroupBox(text(texts::kFraName), &client), "fraName",
+    fraName = named(new QGroupBox(toQString(texts::kFraName), &client), "fraName",
                     twipsRect(80, 720, 6255, 1605));
     fraName->setFont(look::verdana(look::kBodyPointSize, true));
     auto* filter = new CapitalisingFilter(this);
@@ -114,13 +109,13 @@ void frmMain::createControls(QWidget& client)
     txtFirstName =
         nameBox("txtFirstName", texts::kFirstName, twipsRect(90, 450, 1905, 345), fraName, filter);
 
-    fraBirthDay = named(new QGroupBox(text(texts::kFraBirthDay), fraName), "fraBirthDay",
+    fraBirthDay = named(new QGroupBox(toQString(texts::kFraBirthDay), fraName), "fraBirthDay",
                         twipsRect(120, 840, 6045, 645));
     fraBirthDay->setFont(look::verdana(look::kBodyPointSize, true));
     cboDate = dateList("cboDate", texts::kDay, twipsRect(1760, 210, 855, 315), fraBirthDay);
     cboMonth = dateList("cboMonth", texts::kMonth, twipsRect(120, 210, 1455, 315), fraBirthDay);
     cboYear = dateList("cboYear", texts::kYear, twipsRect(2800, 210, 975, 315), fraBirthDay);
-    cmdNext = named(new QPushButton(text(texts::kNext), fraBirthDay), "cmdNext",
+    cmdNext = named(new QPushButton(toQString(texts::kNext), fraBirthDay), "cmdNext",
                     twipsRect(3960, 210, 1965, 315));
     look::nameAfterCaption(*cmdNext);
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::ShowSoulUrgeResult);
@@ -130,7 +125,7 @@ void frmMain::createControls(QWidget& client)
     caption("Label1", texts::kFirstName, twipsRect(120, 240, 0, 0).topLeft(), fraName);
 
     // Reached only through File, Exit: it lies below the client area and never takes the focus.
-    cmdExit = named(new QPushButton(text(texts::kExit), &client), "cmdExit",
+    cmdExit = named(new QPushButton(toQString(texts::kExit), &client), "cmdExit",
                     twipsRect(3840, 3600, 1200, 375));
     cmdExit->setFocusPolicy(Qt::NoFocus);
     cmdExit->hide();
@@ -148,7 +143,7 @@ void frmMain::createControls(QWidget& client)
 void frmMain::createMenus()
 {
     auto action = [this](QMenu* menu, const char* name, const char* caption, auto slot) {
-        QAction* entry = menu->addAction(text(caption));
+        QAction* entry = menu->addAction(toQString(caption));
         entry->setObjectName(QLatin1String(name));
         connect(entry, &QAction::triggered, this, slot);
         return entry;
@@ -158,12 +153,12 @@ void frmMain::createMenus()
     };
     auto& pages = m_services.pages;
 
-    QMenu* nuFile = menuBar()->addMenu(text(texts::kMenuFile));
+    QMenu* nuFile = menuBar()->addMenu(toQString(texts::kMenuFile));
     nuFile->setObjectName(QStringLiteral("nuFile"));
     action(nuFile, "mnuNext", texts::kNext, [this] { ShowSoulUrgeResult(); });
     action(nuFile, "mnuExit", texts::kExit, [this] { cmdExit->click(); });
 
-    QMenu* mnuHelp = menuBar()->addMenu(text(texts::kMenuHelp));
+    QMenu* mnuHelp = menuBar()->addMenu(toQString(texts::kMenuHelp));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     action(mnuHelp, "mnuOnline", texts::kMenuOnline, [&pages] { pages.OpenHelpPage(); });
     action(mnuHelp, "mnuVisit", texts::kMenuVisit, [&pages] { pages.OpenHomePage(); });
@@ -172,7 +167,7 @@ void frmMain::createMenus()
     separator(mnuHelp, "mnuFileSep2");
     action(mnuHelp, "mnuAbout", texts::kMenuAbout, [this] { showAbout(); });
 
-    QAction* mnuDonate = menuBar()->addAction(text(texts::kMenuDonate));
+    QAction* mnuDonate = menuBar()->addAction(toQString(texts::kMenuDonate));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
     connect(mnuDonate, &QAction::triggered, this, [&pages] { pages.OpenDonatePage(); });
 }
@@ -192,7 +187,7 @@ void frmMain::Form_Load()
         cboDate->addItem(QString::number(day));
     }
     for (const char* month : texts::kMonths) {
-        cboMonth->addItem(text(month));
+        cboMonth->addItem(toQString(month));
     }
     for (int year = texts::kFirstYear; year <= texts::kLastYear; ++year) {
         cboYear->addItem(QString::number(year));
@@ -205,7 +200,7 @@ void frmMain::Form_Load()
 
 void frmMain::showMessage(const char* message)
 {
-    m_services.messages.show(this, text(message), applicationTitle(),
+    m_services.messages.show(this, toQString(message), applicationTitle(),
                              platform::MessageIcon::Information, platform::MessageButtons::Ok);
 }
 

@@ -15,10 +15,10 @@ namespace {
 constexpr QChar kAt = QLatin1Char('@');
 constexpr QChar kDot = QLatin1Char('.');
 
+// The record's values are already trimmed (CaptureReferral).
 bool isMissing(const QString& value, QLatin1String placeholder)
 {
-    const QString trimmed = trimSpaces(value);
-    return trimmed.isEmpty() || trimmed == placeholder;
+    return value.isEmpty() || value == placeholder;
 }
 
 // Every byte of the UTF-8 form except A-Z a-z 0-9 - . _ ~ becomes %XX.
@@ -45,7 +45,7 @@ QString CheckEmailAddresses(const ReferralRecord& record)
 {
     const QString& sender = record.senderEmail;
     const QString& recipient = record.friendEmail;
-    if (trimSpaces(sender) == trimSpaces(recipient)) {
+    if (sender == recipient) {
         return kDistinctEmailMessage;
     }
     if (!sender.contains(kAt) || !recipient.contains(kAt)) {

@@ -5,12 +5,17 @@
 
 #include "application.h"
 #include "fakes.h"
+#include "frm_main.h"
+#include "frm_soul_urge.h"
 #include "random_source.h"
+#include "widget_helpers.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QHash>
+#include <QLineEdit>
 #include <QList>
+#include <QPushButton>
 #include <QWidget>
 #include <deque>
 #include <functional>
@@ -78,10 +83,20 @@ inline QWidget* windowNamed(const QString& name)
     return nullptr;
 }
 
-// Runs the deletions that closing a window with WA_DeleteOnClose has posted.
-inline void processDeferredDeletes()
+// Types a name that passes the entry checks and presses Next; the result window it opened.
+inline ui::frmSoulUrge* pressNext(ui::frmMain& main)
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    child<QLineEdit>(main, "txtFirstName")->setText(QStringLiteral("Ann"));
+    child<QLineEdit>(main, "txtLastName")->setText(QStringLiteral("Lee"));
+    child<QPushButton>(main, "cmdNext")->click();
+    return main.resultWindow();
+}
+
+// Presses Back and lets the closed result window be deleted.
+inline void pressBack(ui::frmSoulUrge& result)
+{
+    child<QPushButton>(result, "cmdback")->click();
+    processDeferredDeletes();
 }
 
 // Counts QEvent::Show per window, by object name, for windows created before or after it.

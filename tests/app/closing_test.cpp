@@ -4,7 +4,6 @@
 #include "frm_soul_urge.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -18,24 +17,6 @@ namespace {
 const QString kExitScreen = QStringLiteral("frmNagScreen2");
 const QString kMain = QStringLiteral("frmMain");
 
-template <typename Widget> Widget* child(QWidget* parent, const char* name)
-{
-    return parent->findChild<Widget*>(QLatin1String(name));
-}
-
-frmSoulUrge* pressNext(frmMain& main)
-{
-    child<QLineEdit>(&main, "txtFirstName")->setText(QStringLiteral("Ann"));
-    child<QLineEdit>(&main, "txtLastName")->setText(QStringLiteral("Lee"));
-    child<QPushButton>(&main, "cmdNext")->click();
-    return main.resultWindow();
-}
-
-void pressBack(frmSoulUrge& result)
-{
-    child<QPushButton>(&result, "cmdback")->click();
-    processDeferredDeletes();
-}
 } // namespace
 
 class ClosingTest final : public QObject {
@@ -58,7 +39,7 @@ private slots:
         QPointer<frmMain> main = h.app.mainWindow();
 
         if (throughFileExit) {
-            child<QAction>(main, "mnuExit")->trigger();
+            child<QAction>(*main, "mnuExit")->trigger();
         } else {
             QVERIFY(main->close());
         }
@@ -140,7 +121,7 @@ private slots:
         const WindowShowCounter counter;
 
         if (throughExitButton) {
-            QTest::mouseClick(child<QPushButton>(exitScreen, "cmdClose"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(*exitScreen, "cmdClose"), Qt::LeftButton);
         } else {
             exitScreen->close();
         }

@@ -7,6 +7,7 @@
 #include "fakes.h"
 #include "frm_main.h"
 #include "mod_help.h"
+#include "widget_helpers.h"
 #include "window_services.h"
 
 #include <QApplication>
@@ -51,14 +52,6 @@ struct WindowHarness {
     }
 };
 
-// Shows a window and waits until it has the keyboard, as after a user's click on it.
-[[nodiscard]] inline bool showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
-
 // Gives every test function a fresh harness and a main window that is shown and active.
 class ShownMainWindowTest : public QObject {
     Q_OBJECT
@@ -80,11 +73,6 @@ private slots:
         m_harness.reset();
     }
 };
-
-template <typename Widget = QWidget> Widget* child(const QObject& parent, const char* name)
-{
-    return parent.findChild<Widget*>(QLatin1String(name));
-}
 
 // Positions in the layout are given in twips; the windows lay out at 15 twips to the pixel.
 inline QRect fromTwips(int left, int top, int width, int height)
