@@ -1,5 +1,5 @@
-#include "report.h"
-#include "soul_urge.h"
+#include "core/report.h"
+#include "core/soul_urge.h"
 
 #include <benchmark/benchmark.h>
 #include <cstddef>

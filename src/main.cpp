@@ -1,6 +1,6 @@
-#include "application.h"
-#include "desktop_session.h"
-#include "native_services.h"
+#include "app/application.h"
+#include "platform/desktop_session.h"
+#include "platform/native_services.h"
 
 #include <QApplication>
 
@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     }
     // The application name is the executable's file name; it names the settings and the lock.
     const auto services = lumo::platform::createNativeServices(QApplication::applicationName());
-    lumo::app::MersenneRandom random;
+    lumo::platform::MersenneRandom random;
     lumo::app::Application program({.messages = *services.messages,
                                     .clipboard = *services.clipboard,
                                     .web = *services.web,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "closing_step.h"
-#include "random_source.h"
+#include "ui/closing_step.h"
+#include "platform/random_source.h"
 
 #include <QPointer>
 #include <cstdint>
@@ -39,7 +39,7 @@ struct AppServices {
     platform::Clock& clock;
     platform::InstanceLock& instanceLock;
     platform::ProcessControl& process;
-    RandomSource& random;
+    platform::RandomSource& random;
 };
 
 // Start-up, the closing step of the working windows, the exit screen and shutdown.

@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace lumo::platform {
 class Clock;
+class RandomSource;
 class UserMessages;
 } // namespace lumo::platform
 
@@ -21,13 +22,12 @@ class PageLauncher;
 namespace lumo::app {
 
 class PlaceholderFilter;
-class RandomSource;
 
 struct ExitScreenServices {
     platform::UserMessages& messages;
     modHelp::PageLauncher& pages;
     platform::Clock& clock;
-    RandomSource& random;
+    platform::RandomSource& random;
     std::function<void()> endProgram; // the Exit button and closing the screen end the program
 };
 

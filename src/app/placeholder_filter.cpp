@@ -1,6 +1,6 @@
-#include "placeholder_filter.h"
+#include "app/placeholder_filter.h"
 
-#include "qt_text.h"
+#include "common/qt_text.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // Every text of the Soul Urge report: the heading, the general paragraph and the interpretation of
 // each number. All are plain ASCII, one paragraph each, without line breaks.
-#include "interpretations.h"
+#include "core/interpretations.h"
 
-#include "report.h"
+#include "core/report.h"
 
 namespace lumo {
 namespace texts {

@@ -1,6 +1,6 @@
-#include "report.h"
+#include "core/report.h"
 
-#include "interpretations.h"
+#include "core/interpretations.h"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "soul_urge.h"
+#include "core/soul_urge.h"
 
 #include <array>
 #include <cstddef>

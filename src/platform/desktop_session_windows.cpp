@@ -1,4 +1,4 @@
-#include "desktop_session.h"
+#include "platform/desktop_session.h"
 
 #include <QWidget>
 #include <windows.h>

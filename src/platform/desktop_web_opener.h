@@ -1,6 +1,6 @@
 #pragma once
 
-#include "web_opener.h"
+#include "platform/web_opener.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "immediate_process_control.h"
+#include "platform/immediate_process_control.h"
 
 #include <cstdio>
 #include <cstdlib>

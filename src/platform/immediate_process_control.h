@@ -1,6 +1,6 @@
 #pragma once
 
-#include "process_control.h"
+#include "platform/process_control.h"
 
 namespace lumo::platform {
 

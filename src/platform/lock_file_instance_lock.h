@@ -1,6 +1,6 @@
 #pragma once
 
-#include "instance_lock.h"
+#include "platform/instance_lock.h"
 
 #include <QLockFile>
 #include <QString>

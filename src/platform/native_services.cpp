@@ -1,12 +1,12 @@
-#include "native_services.h"
+#include "platform/native_services.h"
 
-#include "immediate_process_control.h"
-#include "lock_file_instance_lock.h"
-#include "qsettings_store.h"
-#include "qt_clipboard.h"
-#include "qt_user_messages.h"
-#include "system_clock.h"
-#include "web_opener_native.h"
+#include "platform/immediate_process_control.h"
+#include "platform/lock_file_instance_lock.h"
+#include "platform/qsettings_store.h"
+#include "platform/qt_clipboard.h"
+#include "platform/qt_user_messages.h"
+#include "platform/system_clock.h"
+#include "platform/web_opener_native.h"
 
 namespace lumo::platform {
 

@@ -1,4 +1,4 @@
-#include "qt_user_messages.h"
+#include "platform/qt_user_messages.h"
 
 #include <QMessageBox>
 

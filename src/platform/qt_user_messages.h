@@ -1,6 +1,6 @@
 #pragma once
 
-#include "user_messages.h"
+#include "platform/user_messages.h"
 
 namespace lumo::platform {
 

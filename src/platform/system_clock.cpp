@@ -1,4 +1,4 @@
-#include "system_clock.h"
+#include "platform/system_clock.h"
 
 #include <QDateTime>
 

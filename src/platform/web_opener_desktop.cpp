@@ -1,5 +1,5 @@
-#include "desktop_web_opener.h"
-#include "web_opener_native.h"
+#include "platform/desktop_web_opener.h"
+#include "platform/web_opener_native.h"
 
 namespace lumo::platform {
 

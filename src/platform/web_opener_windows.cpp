@@ -1,4 +1,4 @@
-#include "web_opener_native.h"
+#include "platform/web_opener_native.h"
 
 #include <QByteArray>
 #include <QString>

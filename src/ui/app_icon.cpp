@@ -1,4 +1,4 @@
-#include "app_icon.h"
+#include "ui/app_icon.h"
 
 // Resources of a static library must be registered by hand before first use.
 static void initLumoResources()

@@ -1,4 +1,4 @@
-#include "capitalising_filter.h"
+#include "ui/capitalising_filter.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,11 +1,11 @@
-#include "frm_about.h"
+#include "ui/frm_about.h"
 
-#include "app_icon.h"
-#include "clickable_label.h"
-#include "look.h"
-#include "mod_help.h"
-#include "qt_text.h"
-#include "ui_texts.h"
+#include "ui/app_icon.h"
+#include "ui/clickable_label.h"
+#include "ui/look.h"
+#include "web/mod_help.h"
+#include "common/qt_text.h"
+#include "ui/ui_texts.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "promotion_labels.h"
-#include "window_services.h"
+#include "ui/promotion_labels.h"
+#include "ui/window_services.h"
 
 #include <QMainWindow>
 #include <QPointer>

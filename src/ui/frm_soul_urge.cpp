@@ -1,10 +1,10 @@
-#include "frm_soul_urge.h"
+#include "ui/frm_soul_urge.h"
 
-#include "attempt.h"
-#include "clipboard.h"
-#include "closing_step.h"
-#include "look.h"
-#include "ui_texts.h"
+#include "common/attempt.h"
+#include "platform/clipboard.h"
+#include "ui/closing_step.h"
+#include "ui/look.h"
+#include "ui/ui_texts.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
-#include "look.h"
+#include "ui/look.h"
 
-#include "app_icon.h"
-#include "qt_text.h"
+#include "ui/app_icon.h"
+#include "common/qt_text.h"
 
 #include <QAbstractButton>
 #include <QFontMetricsF>

@@ -1,9 +1,9 @@
-#include "promotion_labels.h"
+#include "ui/promotion_labels.h"
 
-#include "clickable_label.h"
-#include "look.h"
-#include "mod_help.h"
-#include "ui_texts.h"
+#include "ui/clickable_label.h"
+#include "ui/look.h"
+#include "web/mod_help.h"
+#include "ui/ui_texts.h"
 
 #include <QApplication>
 #include <QGroupBox>

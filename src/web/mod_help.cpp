@@ -1,8 +1,8 @@
-#include "mod_help.h"
+#include "web/mod_help.h"
 
-#include "qt_text.h"
-#include "site_addresses.h"
-#include "web_opener.h"
+#include "common/qt_text.h"
+#include "web/site_addresses.h"
+#include "platform/web_opener.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "web_texts.h"
+#include "web/web_texts.h"
 
 #include <QString>
 

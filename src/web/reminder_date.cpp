@@ -1,4 +1,4 @@
-#include "reminder_date.h"
+#include "web/reminder_date.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fixed_string.h"
+#include "web/fixed_string.h"
 
 #include <array>
 #include <string_view>

@@ -1,12 +1,12 @@
-#include "update_reminder.h"
+#include "web/update_reminder.h"
 
-#include "clock.h"
-#include "mod_help.h"
-#include "qt_text.h"
-#include "reminder_date.h"
-#include "settings_store.h"
-#include "user_messages.h"
-#include "web_texts.h"
+#include "platform/clock.h"
+#include "web/mod_help.h"
+#include "common/qt_text.h"
+#include "web/reminder_date.h"
+#include "platform/settings_store.h"
+#include "platform/user_messages.h"
+#include "web/web_texts.h"
 
 #include <cstdlib>
 

@@ -3,12 +3,12 @@
 // What the tests of start-up, closing and the exit screen share: a random source that answers
 // from a queue, an Application wired to recording fakes, and ways to look at the windows.
 
-#include "application.h"
-#include "fakes.h"
-#include "frm_main.h"
-#include "frm_soul_urge.h"
-#include "random_source.h"
-#include "widget_helpers.h"
+#include "app/application.h"
+#include "support/fakes.h"
+#include "ui/frm_main.h"
+#include "ui/frm_soul_urge.h"
+#include "platform/random_source.h"
+#include "support/widget_helpers.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -24,7 +24,7 @@
 namespace lumo::testing {
 
 // Answers draws from `values` (then `fallback`) and records every seed and draw.
-class QueuedRandom final : public app::RandomSource {
+class QueuedRandom final : public platform::RandomSource {
 public:
     void seed(std::uint64_t value) override { seeds << value; }
     double next() override
@@ -124,7 +124,7 @@ private:
 };
 
 // A random source whose seeding, drawing or both fail outright.
-class ThrowingRandom final : public app::RandomSource {
+class ThrowingRandom final : public platform::RandomSource {
 public:
     void seed(std::uint64_t) override
     {
@@ -147,7 +147,7 @@ public:
 struct ServiceOverrides {
     platform::SettingsStore* settings = nullptr;
     platform::Clock* clock = nullptr;
-    app::RandomSource* random = nullptr;
+    platform::RandomSource* random = nullptr;
 };
 
 // An Application over fresh fakes, which can be set up before StartApplication.

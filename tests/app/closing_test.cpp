@@ -1,7 +1,7 @@
 #include "app_harness.h"
-#include "frm_main.h"
-#include "frm_nag_screen2.h"
-#include "frm_soul_urge.h"
+#include "ui/frm_main.h"
+#include "app/frm_nag_screen2.h"
+#include "ui/frm_soul_urge.h"
 
 #include <QAction>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #include "app_harness.h"
-#include "clickable_label.h"
-#include "co_brand.h"
-#include "frm_main.h"
-#include "frm_soul_urge.h"
-#include "mod_help.h"
+#include "ui/clickable_label.h"
+#include "app/co_brand.h"
+#include "ui/frm_main.h"
+#include "ui/frm_soul_urge.h"
+#include "web/mod_help.h"
 
 #include <QGroupBox>
 #include <QTest>

@@ -4,8 +4,8 @@
 // does for a user.
 
 #include "app_harness.h"
-#include "frm_nag_screen2.h"
-#include "mod_help.h"
+#include "app/frm_nag_screen2.h"
+#include "web/mod_help.h"
 
 #include <QTest>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "clickable_label.h"
+#include "ui/clickable_label.h"
 #include "exit_screen_harness.h"
-#include "placeholder_filter.h"
+#include "app/placeholder_filter.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

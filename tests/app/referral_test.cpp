@@ -1,6 +1,6 @@
 #include "exit_screen_harness.h"
-#include "mod_tell_a_friend.h"
-#include "placeholder_filter.h"
+#include "web/mod_tell_a_friend.h"
+#include "app/placeholder_filter.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #include "app_harness.h"
-#include "frm_main.h"
-#include "frm_soul_urge.h"
-#include "mod_help.h"
+#include "ui/frm_main.h"
+#include "ui/frm_soul_urge.h"
+#include "web/mod_help.h"
 
 #include <QLocale>
 #include <QTest>

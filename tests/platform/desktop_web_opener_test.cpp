@@ -1,4 +1,4 @@
-#include "desktop_web_opener.h"
+#include "platform/desktop_web_opener.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "lock_file_instance_lock.h"
+#include "platform/lock_file_instance_lock.h"
 
 #include <QFile>
 #include <QSysInfo>

@@ -1,4 +1,4 @@
-#include "qsettings_store.h"
+#include "platform/qsettings_store.h"
 
 #include <QDir>
 #include <QFile>

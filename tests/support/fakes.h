@@ -2,13 +2,13 @@
 
 // Recording stand-ins for the operating system's services, shared by every Qt-based test.
 
-#include "clipboard.h"
-#include "clock.h"
-#include "instance_lock.h"
-#include "process_control.h"
-#include "settings_store.h"
-#include "user_messages.h"
-#include "web_opener.h"
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/instance_lock.h"
+#include "platform/process_control.h"
+#include "platform/settings_store.h"
+#include "platform/user_messages.h"
+#include "platform/web_opener.h"
 
 #include <QDate>
 #include <QHash>

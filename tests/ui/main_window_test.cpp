@@ -1,5 +1,5 @@
-#include "frm_main.h"
-#include "frm_soul_urge.h"
+#include "ui/frm_main.h"
+#include "ui/frm_soul_urge.h"
 #include "window_harness.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
-#include "clickable_label.h"
-#include "frm_main.h"
-#include "frm_soul_urge.h"
+#include "ui/clickable_label.h"
+#include "ui/frm_main.h"
+#include "ui/frm_soul_urge.h"
 #include "window_harness.h"
 
 #include <QAction>

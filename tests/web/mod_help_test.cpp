@@ -1,5 +1,5 @@
-#include "fakes.h"
-#include "mod_help.h"
+#include "support/fakes.h"
+#include "web/mod_help.h"
 #include "qt_printers.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "fakes.h"
-#include "mod_help.h"
-#include "mod_tell_a_friend.h"
+#include "support/fakes.h"
+#include "web/mod_help.h"
+#include "web/mod_tell_a_friend.h"
 #include "qt_printers.h"
 
 #include <QUrl>

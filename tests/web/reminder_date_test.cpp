@@ -1,5 +1,5 @@
 #include "qt_printers.h"
-#include "reminder_date.h"
+#include "web/reminder_date.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "fakes.h"
-#include "mod_help.h"
+#include "support/fakes.h"
+#include "web/mod_help.h"
 #include "qt_printers.h"
-#include "update_reminder.h"
+#include "web/update_reminder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "product.h"
+#include "core/product.h"
 
 #include <QString>
 #include <string_view>

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-namespace lumo::app {
+namespace lumo::platform {
 
 // The process-wide random generator: uniform values from 0 up to, not including, 1.
 class RandomSource {
@@ -27,4 +27,4 @@ private:
     std::mt19937_64 m_engine;
 };
 
-} // namespace lumo::app
+} // namespace lumo::platform
