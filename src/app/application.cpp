@@ -1,18 +1,18 @@
 #include "app/application.h"
 
 #include "app/app_texts.h"
-#include "common/attempt.h"
-#include "platform/clock.h"
 #include "app/co_brand.h"
-#include "ui/frm_main.h"
 #include "app/frm_nag_screen2.h"
-#include "ui/frm_soul_urge.h"
-#include "platform/instance_lock.h"
-#include "web/mod_help.h"
-#include "platform/process_control.h"
+#include "common/attempt.h"
 #include "common/qt_text.h"
-#include "web/update_reminder.h"
+#include "platform/clock.h"
+#include "platform/instance_lock.h"
+#include "platform/process_control.h"
 #include "platform/user_messages.h"
+#include "ui/frm_main.h"
+#include "ui/frm_soul_urge.h"
+#include "web/mod_help.h"
+#include "web/update_reminder.h"
 
 #include <QApplication>
 

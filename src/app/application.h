@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/closing_step.h"
 #include "platform/random_source.h"
+#include "ui/closing_step.h"
 
 #include <QPointer>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "app/co_brand.h"
 
-#include "ui/promotion_labels.h"
 #include "platform/random_source.h"
+#include "ui/promotion_labels.h"
 
 #include <cmath>
 
@@ -14,7 +14,8 @@ std::int16_t CoBrandNumber(double r) noexcept
     return static_cast<std::int16_t>(std::nearbyint(6.0 * r + 1.0));
 }
 
-std::int16_t CoBrand_Randomize(ui::PromotionLabels& mainWindowLabels, platform::RandomSource& random)
+std::int16_t CoBrand_Randomize(ui::PromotionLabels& mainWindowLabels,
+                               platform::RandomSource& random)
 {
     const std::int16_t number = CoBrandNumber(random.next());
     switch (number) {

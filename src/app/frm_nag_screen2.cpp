@@ -1,18 +1,18 @@
 #include "app/frm_nag_screen2.h"
 
-#include "ui/app_icon.h"
 #include "app/app_texts.h"
-#include "ui/clickable_label.h"
-#include "platform/clock.h"
-#include "platform/desktop_session.h"
-#include "ui/look.h"
-#include "web/mod_help.h"
-#include "web/mod_tell_a_friend.h"
 #include "app/placeholder_filter.h"
 #include "common/qt_text.h"
+#include "platform/clock.h"
+#include "platform/desktop_session.h"
 #include "platform/random_source.h"
-#include "ui/ui_texts.h"
 #include "platform/user_messages.h"
+#include "ui/app_icon.h"
+#include "ui/clickable_label.h"
+#include "ui/look.h"
+#include "ui/ui_texts.h"
+#include "web/mod_help.h"
+#include "web/mod_tell_a_friend.h"
 
 #include <QApplication>
 #include <QCheckBox>

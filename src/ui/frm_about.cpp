@@ -1,11 +1,11 @@
 #include "ui/frm_about.h"
 
+#include "common/qt_text.h"
 #include "ui/app_icon.h"
 #include "ui/clickable_label.h"
 #include "ui/look.h"
-#include "web/mod_help.h"
-#include "common/qt_text.h"
 #include "ui/ui_texts.h"
+#include "web/mod_help.h"
 
 #include <QFrame>
 #include <QLabel>

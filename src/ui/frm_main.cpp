@@ -1,17 +1,17 @@
 #include "ui/frm_main.h"
 
+#include "common/qt_text.h"
+#include "core/report.h"
+#include "core/soul_urge.h"
+#include "platform/user_messages.h"
 #include "ui/capitalising_filter.h"
 #include "ui/clickable_label.h"
 #include "ui/closing_step.h"
 #include "ui/frm_about.h"
 #include "ui/frm_soul_urge.h"
 #include "ui/look.h"
-#include "web/mod_help.h"
-#include "common/qt_text.h"
-#include "core/report.h"
-#include "core/soul_urge.h"
 #include "ui/ui_texts.h"
-#include "platform/user_messages.h"
+#include "web/mod_help.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

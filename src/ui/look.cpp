@@ -1,7 +1,7 @@
 #include "ui/look.h"
 
-#include "ui/app_icon.h"
 #include "common/qt_text.h"
+#include "ui/app_icon.h"
 
 #include <QAbstractButton>
 #include <QFontMetricsF>

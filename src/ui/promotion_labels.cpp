@@ -2,8 +2,8 @@
 
 #include "ui/clickable_label.h"
 #include "ui/look.h"
-#include "web/mod_help.h"
 #include "ui/ui_texts.h"
+#include "web/mod_help.h"
 
 #include <QApplication>
 #include <QGroupBox>

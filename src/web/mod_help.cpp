@@ -1,8 +1,8 @@
 #include "web/mod_help.h"
 
 #include "common/qt_text.h"
-#include "web/site_addresses.h"
 #include "platform/web_opener.h"
+#include "web/site_addresses.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
 #include "web/mod_tell_a_friend.h"
 
-#include "web/mod_help.h"
 #include "common/qt_text.h"
-#include "web/site_addresses.h"
 #include "platform/user_messages.h"
+#include "web/mod_help.h"
+#include "web/site_addresses.h"
 
 #include <QByteArray>
 #include <array>

@@ -1,11 +1,11 @@
 #include "web/update_reminder.h"
 
-#include "platform/clock.h"
-#include "web/mod_help.h"
 #include "common/qt_text.h"
-#include "web/reminder_date.h"
+#include "platform/clock.h"
 #include "platform/settings_store.h"
 #include "platform/user_messages.h"
+#include "web/mod_help.h"
+#include "web/reminder_date.h"
 #include "web/web_texts.h"
 
 #include <cstdlib>

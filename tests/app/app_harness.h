@@ -4,11 +4,11 @@
 // from a queue, an Application wired to recording fakes, and ways to look at the windows.
 
 #include "app/application.h"
+#include "platform/random_source.h"
 #include "support/fakes.h"
+#include "support/widget_helpers.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
-#include "platform/random_source.h"
-#include "support/widget_helpers.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
+#include "app/frm_nag_screen2.h"
 #include "app_harness.h"
 #include "ui/frm_main.h"
-#include "app/frm_nag_screen2.h"
 #include "ui/frm_soul_urge.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
+#include "app/co_brand.h"
 #include "app_harness.h"
 #include "ui/clickable_label.h"
-#include "app/co_brand.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
 #include "web/mod_help.h"

@@ -3,8 +3,8 @@
 // An exit screen on its own, over recording fakes, shown and active so that focus moves as it
 // does for a user.
 
-#include "app_harness.h"
 #include "app/frm_nag_screen2.h"
+#include "app_harness.h"
 #include "web/mod_help.h"
 
 #include <QTest>

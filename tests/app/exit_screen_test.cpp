@@ -1,6 +1,6 @@
-#include "ui/clickable_label.h"
-#include "exit_screen_harness.h"
 #include "app/placeholder_filter.h"
+#include "exit_screen_harness.h"
+#include "ui/clickable_label.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
+#include "app/placeholder_filter.h"
 #include "exit_screen_harness.h"
 #include "web/mod_tell_a_friend.h"
-#include "app/placeholder_filter.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

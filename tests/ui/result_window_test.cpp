@@ -1,7 +1,7 @@
-#include "ui/frm_main.h"
-#include "ui/frm_soul_urge.h"
 #include "core/report.h"
 #include "core/soul_urge.h"
+#include "ui/frm_main.h"
+#include "ui/frm_soul_urge.h"
 #include "window_harness.h"
 
 #include <QClipboard>

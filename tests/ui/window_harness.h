@@ -3,12 +3,12 @@
 // What the window tests share: the recording fakes handed to a window, and small helpers to find
 // controls and drive the windows as a user would.
 
-#include "ui/closing_step.h"
 #include "support/fakes.h"
-#include "ui/frm_main.h"
-#include "web/mod_help.h"
 #include "support/widget_helpers.h"
+#include "ui/closing_step.h"
+#include "ui/frm_main.h"
 #include "ui/window_services.h"
+#include "web/mod_help.h"
 
 #include <QApplication>
 #include <QLatin1String>

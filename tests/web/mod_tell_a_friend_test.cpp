@@ -1,7 +1,7 @@
+#include "qt_printers.h"
 #include "support/fakes.h"
 #include "web/mod_help.h"
 #include "web/mod_tell_a_friend.h"
-#include "qt_printers.h"
 
 #include <QUrl>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
+#include "qt_printers.h"
 #include "support/fakes.h"
 #include "web/mod_help.h"
-#include "qt_printers.h"
 #include "web/update_reminder.h"
 
 #include <gtest/gtest.h>
