@@ -17,15 +17,22 @@ function(lumo_add_core_test name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES LABELS ${layer})
 endfunction()
 
-# A test of windows or Qt services: QtTest, run headless on the offscreen platform.
+# A test of windows or Qt services: QtTest, run headless on the offscreen platform, or with
+# ON_X_DISPLAY on a private Xvfb display, for what the offscreen platform does not do.
 function(lumo_add_window_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "ON_X_DISPLAY" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test lumo_options)
-  add_test(NAME ${name} COMMAND ${name})
+  if(ARG_ON_X_DISPLAY)
+    add_test(NAME ${name} COMMAND xvfb-run --auto-servernum $<TARGET_FILE:${name}>)
+    set(platform xcb)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+    set(platform offscreen)
+  endif()
   lumo_test_layer(layer)
   set_tests_properties(${name} PROPERTIES
     LABELS "${layer};window"
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_PLATFORMTHEME="
+    ENVIRONMENT "QT_QPA_PLATFORM=${platform};QT_QPA_PLATFORMTHEME="
     TIMEOUT 120)
 endfunction()

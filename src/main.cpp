@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "common/qt_text.h"
 #include "platform/desktop_session.h"
 #include "platform/native_services.h"
 
@@ -11,8 +12,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     // The application name is the executable's file name; it names the settings and the lock.
-    const auto services = lumo::platform::createNativeServices(QApplication::applicationName());
-    lumo::platform::MersenneRandom random;
+    const auto services = lumo::platform::createNativeServices(QApplication::applicationName(),
+                                                               lumo::applicationTitle());
     lumo::app::Application program({.messages = *services.messages,
                                     .clipboard = *services.clipboard,
                                     .web = *services.web,
@@ -20,7 +21,7 @@ int main(int argc, char* argv[])
                                     .clock = *services.clock,
                                     .instanceLock = *services.instanceLock,
                                     .process = *services.process,
-                                    .random = random});
+                                    .random = *services.random});
     if (!program.StartApplication()) {
         return 0;
     }

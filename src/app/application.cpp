@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
 #include "platform/process_control.h"
+#include "platform/random_source.h"
 #include "platform/user_messages.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
@@ -35,50 +36,31 @@ Application::~Application()
     delete m_main;
 }
 
-ui::frmMain* Application::mainWindow() const
-{
-    return m_main;
-}
-
-frmNagScreen2* Application::exitScreen() const
-{
-    return m_exitScreen;
-}
-
 bool Application::StartApplication()
 {
     if (m_services.instanceLock.anotherInstanceRunning()) {
-        m_services.messages.show(nullptr, QString::fromUtf8(texts::kAlreadyRunning),
-                                 applicationTitle(), platform::MessageIcon::Information,
-                                 platform::MessageButtons::Ok);
+        m_services.messages.information(nullptr, toQString(texts::kAlreadyRunning));
         EndProgram();
         return false;
     }
     attempt([this] { m_services.random.seed(m_services.clock.timeOfDaySeed()); });
-    attempt([this] { CheckUpdateReminder(); });
-    // The reminder's second run is the first step of the main window's load; it is contained
-    // there, so that its failure cannot take the main window down with it.
+    attempt([this] { m_reminder->CheckUpdateReminder(); });
+    // The main window's load runs the reminder a second time.
     attempt([this] {
-        m_main = new ui::frmMain(
-            {.messages = m_services.messages,
-             .clipboard = m_services.clipboard,
-             .pages = *m_pages,
-             .closing = this,
-             .onMainWindowLoad = [this] { attempt([this] { CheckUpdateReminder(); }); }});
+        m_main = new ui::frmMain({.messages = m_services.messages,
+                                  .clipboard = m_services.clipboard,
+                                  .pages = *m_pages,
+                                  .closing = this},
+                                 *m_reminder);
         m_main->setAttribute(Qt::WA_DeleteOnClose);
         m_main->show();
     });
     attempt([this] {
         if (m_main) {
-            m_intCoBrandRandomNumber = CoBrand_Randomize(m_main->promotions(), m_services.random);
+            CoBrand_Randomize(m_main->promotions(), m_services.random);
         }
     });
     return true;
-}
-
-void Application::CheckUpdateReminder()
-{
-    m_reminder->CheckUpdateReminder();
 }
 
 void Application::loadExitScreen()
@@ -93,13 +75,11 @@ void Application::loadExitScreen()
                                       .endProgram = [this] { EndProgram(); }});
 }
 
-void Application::ShowExitScreen(QWidget& window, ui::ClosingReason reason)
+void Application::ShowExitScreen(ui::ClosingReason reason)
 {
     if (m_ending) {
         return; // shutdown is unloading the windows; nothing is to reappear
     }
-    // A load during Back stays hidden: Back hides the screen again at once, and it must not
-    // flash up in between.
     attempt([this, reason] {
         loadExitScreen();
         if (reason == ui::ClosingReason::Close) {
@@ -108,15 +88,6 @@ void Application::ShowExitScreen(QWidget& window, ui::ClosingReason reason)
             m_exitScreen->activateWindow();
         }
     });
-    // Inside the window's own close event this returns at once: that unload simply completes.
-    attempt([&window] { window.close(); });
-}
-
-void Application::HideExitScreen()
-{
-    if (m_exitScreen) {
-        m_exitScreen->hide();
-    }
 }
 
 void Application::EndProgram()

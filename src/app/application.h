@@ -1,10 +1,8 @@
 #pragma once
 
-#include "platform/random_source.h"
 #include "ui/closing_step.h"
 
 #include <QPointer>
-#include <cstdint>
 #include <memory>
 
 namespace lumo::platform {
@@ -12,6 +10,7 @@ class Clipboard;
 class Clock;
 class InstanceLock;
 class ProcessControl;
+class RandomSource;
 class SettingsStore;
 class UserMessages;
 class WebOpener;
@@ -55,23 +54,18 @@ public:
     // Unloads every window, then ends the process at once.
     void EndProgram();
 
-    void ShowExitScreen(QWidget& window, ui::ClosingReason reason) override;
-    void HideExitScreen() override;
-
-    [[nodiscard]] ui::frmMain* mainWindow() const;
-    [[nodiscard]] frmNagScreen2* exitScreen() const;
-    [[nodiscard]] std::int16_t coBrandNumber() const { return m_intCoBrandRandomNumber; }
+    // A working window has closed: the first closing of either kind loads the exit screen, and
+    // only a real close shows it. Back keeps it hidden, so it never flashes up.
+    void ShowExitScreen(ui::ClosingReason reason) override;
 
 private:
     void loadExitScreen();
-    void CheckUpdateReminder();
 
     AppServices m_services;
     std::unique_ptr<modHelp::PageLauncher> m_pages;
     std::unique_ptr<modHelp::UpdateReminder> m_reminder;
     QPointer<ui::frmMain> m_main;
     QPointer<frmNagScreen2> m_exitScreen;
-    std::int16_t m_intCoBrandRandomNumber = 0;
     bool m_ending = false;
 };
 

@@ -50,17 +50,43 @@ QGroupBox* navyFrame(const char* name, const char* caption, const QRect& at, QWi
 }
 
 template <typename Box>
-Box* referralBox(const char* name, QLatin1String placeholder, const QRect& at, QWidget* parent)
+Box* referralBox(const char* name, const char* placeholder, const QRect& at, QWidget* parent)
 {
     auto* box = new Box(parent);
     box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(placeholder);
+    box->setAccessibleName(toQString(placeholder));
     box->setGeometry(at);
     box->setFont(ui::look::verdana(ui::look::kBodyPointSize));
     box->setPalette(QApplication::palette());
     return box;
 }
 } // namespace
+
+namespace {
+// The message box holds LF line breaks; the referral carries CR LF.
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kLf = QStringLiteral("\n");
+} // namespace
+
+QString boxText(const QWidget* box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
+        return line->text();
+    }
+    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box)) {
+        return lines->toPlainText().replace(kLf, kCrLf);
+    }
+    return {};
+}
+
+void setBoxText(QWidget* box, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
+        lines->setPlainText(QString(text).replace(kCrLf, kLf));
+    }
+}
 
 frmNagScreen2::frmNagScreen2(ExitScreenServices services)
     : m_services(std::move(services))
@@ -104,7 +130,7 @@ void frmNagScreen2::createControls()
                                              twipsRect(4800, 3600, 1815, 495), Frame2);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
-    setBoxText(txtMessage, QString(modTellAFriend::kMessagePlaceholder) + QStringLiteral("\r\n"));
+    setBoxText(txtMessage, toQString(modTellAFriend::kMessagePlaceholder) + QStringLiteral("\r\n"));
     txtFriendName = referralBox<QLineEdit>("txtFriendName", modTellAFriend::kFriendNamePlaceholder,
                                            twipsRect(85, 720, 3375, 285), Frame2);
     txtFriendEmail =
@@ -123,11 +149,11 @@ void frmNagScreen2::createControls()
                                      twipsRect(85, 360, 3375, 285), Frame2);
 
     m_placeholders = new PlaceholderFilter(this);
-    m_placeholders->watch(txtName, QString(modTellAFriend::kNamePlaceholder));
-    m_placeholders->watch(txtEmail, QString(modTellAFriend::kEmailPlaceholder));
-    m_placeholders->watch(txtFriendName, QString(modTellAFriend::kFriendNamePlaceholder));
-    m_placeholders->watch(txtFriendEmail, QString(modTellAFriend::kFriendEmailPlaceholder));
-    m_placeholders->watch(txtMessage, QString(modTellAFriend::kMessagePlaceholder));
+    m_placeholders->watch(txtName, toQString(modTellAFriend::kNamePlaceholder));
+    m_placeholders->watch(txtEmail, toQString(modTellAFriend::kEmailPlaceholder));
+    m_placeholders->watch(txtFriendName, toQString(modTellAFriend::kFriendNamePlaceholder));
+    m_placeholders->watch(txtFriendEmail, toQString(modTellAFriend::kFriendEmailPlaceholder));
+    m_placeholders->watch(txtMessage, toQString(modTellAFriend::kMessagePlaceholder));
     for (QLineEdit* box : {txtName, txtEmail, txtFriendName, txtFriendEmail}) {
         setBoxText(box, box->accessibleName());
     }
@@ -155,7 +181,7 @@ void frmNagScreen2::createControls()
     picNagscreen2Icon = new QLabel(this);
     picNagscreen2Icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
     picNagscreen2Icon->setGeometry(twipsRect(360, 120, 540, 540));
-    picNagscreen2Icon->setAccessibleName(QString::fromUtf8(ui::texts::kIconName));
+    picNagscreen2Icon->setAccessibleName(toQString(ui::texts::kIconName));
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -188,11 +214,6 @@ void frmNagScreen2::Form_Load()
     platform::makeTopmost(*this);
 }
 
-QString frmNagScreen2::supportText() const
-{
-    return Label2->text();
-}
-
 void frmNagScreen2::Check1_Click()
 {
     // The box is a link that never stays ticked.
@@ -207,16 +228,19 @@ void frmNagScreen2::cmdSubmit_Click()
     const auto record =
         modTellAFriend::CaptureReferral(boxText(txtName), boxText(txtEmail), boxText(txtMessage),
                                         boxText(txtFriendName), boxText(txtFriendEmail));
-    modTellAFriend::SubmitReferral(record, m_services.messages, m_services.pages, this);
+    const auto outcome = modTellAFriend::SubmitReferral(record);
+    if (!outcome.failure.isEmpty()) {
+        m_services.messages.critical(this, outcome.failure);
+    } else {
+        m_services.pages.OpenWebAddress(outcome.address);
+    }
 }
 
 bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
-        m_services.messages.show(this, QString(modTellAFriend::kEmailSpaceMessage),
-                                 applicationTitle(), platform::MessageIcon::Critical,
-                                 platform::MessageButtons::Ok);
+        m_services.messages.critical(this, toQString(modTellAFriend::kEmailSpaceMessage));
         static_cast<QWidget*>(watched)->setFocus();
         return true;
     }

@@ -39,9 +39,6 @@ class frmNagScreen2 final : public QWidget {
 public:
     explicit frmNagScreen2(ExitScreenServices services);
 
-    // The support text drawn when the screen loaded.
-    [[nodiscard]] QString supportText() const;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,5 +63,10 @@ private:
     QLineEdit* txtFriendEmail = nullptr;
     QPlainTextEdit* txtMessage = nullptr;
 };
+
+// The text of one of the exit screen's referral boxes (a line box or the multi-line message box),
+// line breaks as CR LF.
+[[nodiscard]] QString boxText(const QWidget* box);
+void setBoxText(QWidget* box, const QString& text);
 
 } // namespace lumo::app

@@ -1,37 +1,11 @@
 #include "app/placeholder_filter.h"
 
+#include "app/frm_nag_screen2.h"
 #include "common/qt_text.h"
 
 #include <QEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace lumo::app {
-
-namespace {
-const QString kCrLf = QStringLiteral("\r\n");
-const QString kLf = QStringLiteral("\n");
-} // namespace
-
-QString boxText(const QWidget* box)
-{
-    if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
-        return line->text();
-    }
-    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box)) {
-        return lines->toPlainText().replace(kLf, kCrLf);
-    }
-    return {};
-}
-
-void setBoxText(QWidget* box, const QString& text)
-{
-    if (auto* line = qobject_cast<QLineEdit*>(box)) {
-        line->setText(text);
-    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
-        lines->setPlainText(QString(text).replace(kCrLf, kLf));
-    }
-}
 
 void PlaceholderFilter::watch(QWidget* box, const QString& placeholder)
 {

@@ -25,8 +25,4 @@ private:
     QHash<QObject*, QString> m_placeholders;
 };
 
-// The text of a line box or of the multi-line message box, line breaks as CR LF.
-[[nodiscard]] QString boxText(const QWidget* box);
-void setBoxText(QWidget* box, const QString& text);
-
 } // namespace lumo::app

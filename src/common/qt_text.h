@@ -7,6 +7,7 @@
 
 namespace lumo {
 
+// The one way a text constant (UTF-8, held as `inline constexpr char k...[]`) becomes a QString.
 [[nodiscard]] inline QString toQString(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));

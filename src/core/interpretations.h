@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace lumo::texts {
@@ -10,3 +11,10 @@ extern const std::string_view kReportHeading;
 extern const std::string_view kGeneralParagraph;
 
 } // namespace lumo::texts
+
+namespace lumo {
+
+// The interpretation paragraph of a Soul Urge number, or an empty view for a number without one.
+[[nodiscard]] std::string_view GetInterpretation(std::int16_t number) noexcept;
+
+} // namespace lumo

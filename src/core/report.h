@@ -6,9 +6,6 @@
 
 namespace lumo {
 
-// The interpretation paragraph of a Soul Urge number, or an empty view for a number without one.
-[[nodiscard]] std::string_view GetInterpretation(std::int16_t number) noexcept;
-
 // The whole report for a Soul Urge number: heading with the number, the general paragraph and the
 // interpretation, each block closed by two CR LF pairs, then an empty block of two more.
 [[nodiscard]] std::string BuildSoulUrgeReport(std::int16_t number);

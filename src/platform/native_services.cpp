@@ -10,10 +10,10 @@
 
 namespace lumo::platform {
 
-NativeServices createNativeServices(const QString& applicationName)
+NativeServices createNativeServices(const QString& applicationName, const QString& messageTitle)
 {
     NativeServices services;
-    services.messages = std::make_unique<QtUserMessages>();
+    services.messages = std::make_unique<QtUserMessages>(messageTitle);
     services.clipboard = std::make_unique<QtClipboard>();
     services.web = createNativeWebOpener();
     services.settings = std::make_unique<QSettingsStore>(applicationName);
@@ -21,6 +21,7 @@ NativeServices createNativeServices(const QString& applicationName)
     services.instanceLock =
         std::make_unique<LockFileInstanceLock>(LockFileInstanceLock::defaultPath(applicationName));
     services.process = std::make_unique<ImmediateProcessControl>();
+    services.random = std::make_unique<MersenneRandom>();
     return services;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
 #include "platform/process_control.h"
+#include "platform/random_source.h"
 #include "platform/settings_store.h"
 #include "platform/user_messages.h"
 #include "platform/web_opener.h"
@@ -23,9 +24,12 @@ struct NativeServices {
     std::unique_ptr<Clock> clock;
     std::unique_ptr<InstanceLock> instanceLock;
     std::unique_ptr<ProcessControl> process;
+    std::unique_ptr<RandomSource> random;
 };
 
-// `applicationName` names the settings store and the single-instance lock.
-[[nodiscard]] NativeServices createNativeServices(const QString& applicationName);
+// `applicationName` names the settings store and the single-instance lock; `messageTitle` titles
+// every message box.
+[[nodiscard]] NativeServices createNativeServices(const QString& applicationName,
+                                                  const QString& messageTitle);
 
 } // namespace lumo::platform

@@ -6,6 +6,7 @@ namespace lumo::platform {
 
 class QtUserMessages final : public UserMessages {
 public:
+    using UserMessages::UserMessages;
     MessageAnswer show(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
                        MessageButtons buttons) override;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 class QWidget;
 
@@ -11,12 +12,39 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 // Modal message boxes. Behind an interface so that tests record them instead of blocking.
+// Every box the program shows carries the title given at construction.
 class UserMessages {
 public:
+    explicit UserMessages(QString title)
+        : m_title(std::move(title))
+    {
+    }
     virtual ~UserMessages() = default;
+    UserMessages(const UserMessages&) = delete;
+    UserMessages& operator=(const UserMessages&) = delete;
+
     // Shows `text` and waits for the answer. With YesNo, Yes is the default button.
     virtual MessageAnswer show(QWidget* parent, const QString& text, const QString& title,
                                MessageIcon icon, MessageButtons buttons) = 0;
+
+    // An OK box with the information icon.
+    void information(QWidget* parent, const QString& text)
+    {
+        show(parent, text, m_title, MessageIcon::Information, MessageButtons::Ok);
+    }
+    // An OK box with the critical icon.
+    void critical(QWidget* parent, const QString& text)
+    {
+        show(parent, text, m_title, MessageIcon::Critical, MessageButtons::Ok);
+    }
+    // A Yes/No question with the information icon.
+    [[nodiscard]] MessageAnswer question(QWidget* parent, const QString& text)
+    {
+        return show(parent, text, m_title, MessageIcon::Information, MessageButtons::YesNo);
+    }
+
+private:
+    QString m_title;
 };
 
 } // namespace lumo::platform

@@ -1,5 +1,7 @@
 #include "ui/clickable_label.h"
 
+#include "common/qt_text.h"
+
 #include <QMouseEvent>
 
 namespace lumo::ui {
@@ -24,7 +26,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 
 QString displayedCaption(const char* stored)
 {
-    return QString::fromUtf8(stored).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return toQString(stored).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
 } // namespace lumo::ui

@@ -1,7 +1,5 @@
 #pragma once
 
-class QWidget;
-
 namespace lumo::ui {
 
 enum class ClosingReason {
@@ -9,16 +7,13 @@ enum class ClosingReason {
     Back,  // the result window closes to go back: the exit screen is loaded but stays hidden
 };
 
-// What happens when a working window is closed. The application supplies it; without one a window
+// What the application does when a working window closes. A window reports its closing from its
+// close event, the one place it happens, whatever started it; without a closing step a window
 // simply closes.
 class ClosingStep {
 public:
     virtual ~ClosingStep() = default;
-    // Shows the exit screen and unloads `window`; also runs from inside that window's close
-    // event, where the unload in progress simply completes.
-    virtual void ShowExitScreen(QWidget& window, ClosingReason reason) = 0;
-    // The last step of Back: the exit screen is hidden again.
-    virtual void HideExitScreen() = 0;
+    virtual void ShowExitScreen(ClosingReason reason) = 0;
 };
 
 } // namespace lumo::ui

@@ -31,7 +31,7 @@ QLabel* label(const char* name, const QString& caption, const QRect& at, const Q
 
 ClickableLabel* link(const char* name, const char* caption, const QRect& at, QWidget* parent)
 {
-    auto* link = new ClickableLabel(QLatin1String(name), QString::fromUtf8(caption), parent);
+    auto* link = new ClickableLabel(QLatin1String(name), toQString(caption), parent);
     link->setGeometry(at);
     link->setFont(look::verdana(look::kBodyPointSize, false, true));
     return link;
@@ -51,9 +51,9 @@ frmAbout::frmAbout(modHelp::PageLauncher& pages, QWidget* parent)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipsRect(120, 120, 480, 480));
     Picture1->setPixmap(applicationPixmap());
-    Picture1->setAccessibleName(QString::fromUtf8(texts::kIconName));
+    Picture1->setAccessibleName(toQString(texts::kIconName));
 
-    auto* cmdOK = new QPushButton(QString::fromUtf8(texts::kOk), this);
+    auto* cmdOK = new QPushButton(toQString(texts::kOk), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipsRect(5400, 3240, 1260, 345));
     look::nameAfterCaption(*cmdOK);
@@ -70,13 +70,13 @@ frmAbout::frmAbout(modHelp::PageLauncher& pages, QWidget* parent)
     white.setColor(QPalette::Window, look::kText);
     Line1->setPalette(white);
 
-    label("Label1", QString::fromUtf8(texts::kAboutDescription), twipsRect(840, 600, 5655, 1185),
+    label("Label1", toQString(texts::kAboutDescription), twipsRect(840, 600, 5655, 1185),
           look::verdana(look::kBodyPointSize), this);
     label("Label2", windowCaption(), twipsRect(1320, 240, 4575, 255), look::verdana(9.75, true),
           this);
     auto* lblCoBrand =
         link("lblCoBrand", texts::kAboutCoBrandLink, twipsRect(4320, 2805, 2355, 195), this);
-    label("Label3", QString::fromUtf8(texts::kAboutHomeBusiness), twipsRect(840, 2130, 5685, 675),
+    label("Label3", toQString(texts::kAboutHomeBusiness), twipsRect(840, 2130, 5685, 675),
           look::verdana(look::kBodyPointSize, true), this);
     auto* lblHomePage =
         link("lblHomePage", texts::kAboutHomePageLink, twipsRect(2640, 1800, 4050, 195), this);

@@ -1,5 +1,6 @@
 #include "ui/frm_main.h"
 
+#include "common/attempt.h"
 #include "common/qt_text.h"
 #include "core/report.h"
 #include "core/soul_urge.h"
@@ -12,6 +13,7 @@
 #include "ui/look.h"
 #include "ui/ui_texts.h"
 #include "web/mod_help.h"
+#include "web/update_reminder.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -67,8 +69,9 @@ QLabel* caption(const char* name, const char* caption, QPoint at, QWidget* paren
 }
 } // namespace
 
-frmMain::frmMain(WindowServices services)
-    : m_services(std::move(services))
+frmMain::frmMain(WindowServices services, modHelp::UpdateReminder& reminder)
+    : m_services(services)
+    , m_reminder(reminder)
 {
     setObjectName(QStringLiteral("frmMain"));
     look::makeFixedWindow(*this);
@@ -180,9 +183,8 @@ void frmMain::chainTabOrder()
 
 void frmMain::Form_Load()
 {
-    if (m_services.onMainWindowLoad) {
-        m_services.onMainWindowLoad();
-    }
+    // Contained, so that a failing reminder cannot take the main window down with it.
+    attempt([this] { m_reminder.CheckUpdateReminder(); });
     for (int day = 1; day <= texts::kDaysInLongestMonth; ++day) {
         cboDate->addItem(QString::number(day));
     }
@@ -200,8 +202,7 @@ void frmMain::Form_Load()
 
 void frmMain::showMessage(const char* message)
 {
-    m_services.messages.show(this, toQString(message), applicationTitle(),
-                             platform::MessageIcon::Information, platform::MessageButtons::Ok);
+    m_services.messages.information(this, toQString(message));
 }
 
 bool frmMain::ValidateEntries()
@@ -270,11 +271,7 @@ frmSoulUrge* frmMain::resultWindow() const
 
 void frmMain::cmdExit_Click()
 {
-    if (m_services.closing) {
-        m_services.closing->ShowExitScreen(*this, ClosingReason::Close);
-    } else {
-        close();
-    }
+    close();
 }
 
 void frmMain::showAbout()
@@ -285,10 +282,10 @@ void frmMain::showAbout()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (m_services.closing) {
-        m_services.closing->ShowExitScreen(*this, ClosingReason::Close);
-    }
     event->accept();
+    if (m_services.closing) {
+        m_services.closing->ShowExitScreen(ClosingReason::Close);
+    }
 }
 
 } // namespace lumo::ui

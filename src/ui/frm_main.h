@@ -13,6 +13,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace lumo::modHelp {
+class UpdateReminder;
+}
+
 namespace lumo::ui {
 
 class frmSoulUrge;
@@ -23,7 +27,8 @@ class frmMain final : public QMainWindow {
     Q_DISABLE_COPY_MOVE(frmMain)
 
 public:
-    explicit frmMain(WindowServices services);
+    // `reminder` runs again, silently, as the first step of the window's load.
+    frmMain(WindowServices services, modHelp::UpdateReminder& reminder);
     ~frmMain() override;
 
     // Checks the entries and, when they pass, hides this window and shows the report.
@@ -46,6 +51,7 @@ private:
     void showAbout();
 
     WindowServices m_services;
+    modHelp::UpdateReminder& m_reminder;
     PromotionLabels m_promotions;
     QGroupBox* fraName = nullptr;
     QGroupBox* fraBirthDay = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/frm_soul_urge.h"
 
 #include "common/attempt.h"
+#include "common/qt_text.h"
 #include "platform/clipboard.h"
 #include "ui/closing_step.h"
 #include "ui/look.h"
@@ -20,12 +21,7 @@ constexpr QSize kClientSize{look::px(6375), look::px(5220)};
 } // namespace
 
 frmSoulUrge::frmSoulUrge(const WindowServices& services)
-    // The main window's load step is the main window's own.
-    : m_services{.messages = services.messages,
-                 .clipboard = services.clipboard,
-                 .pages = services.pages,
-                 .closing = services.closing,
-                 .onMainWindowLoad = {}}
+    : m_services(services)
 {
     setObjectName(QStringLiteral("frmSoulUrge"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -42,7 +38,7 @@ frmSoulUrge::frmSoulUrge(const WindowServices& services)
 
     txtDisplay = new QPlainTextEdit(this);
     txtDisplay->setObjectName(QStringLiteral("txtDisplay"));
-    txtDisplay->setAccessibleName(QString::fromUtf8(texts::kReportName));
+    txtDisplay->setAccessibleName(toQString(texts::kReportName));
     txtDisplay->setGeometry(twipsRect(60, 690, 6300, 2955));
     txtDisplay->setReadOnly(true);
     txtDisplay->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -54,7 +50,7 @@ frmSoulUrge::frmSoulUrge(const WindowServices& services)
     connect(txtDisplay, &QPlainTextEdit::textChanged, this,
             [this] { m_services.clipboard.clear(); });
 
-    cmdback = new QPushButton(QString::fromUtf8(texts::kBack), this);
+    cmdback = new QPushButton(toQString(texts::kBack), this);
     cmdback->setObjectName(QStringLiteral("cmdback"));
     cmdback->setGeometry(twipsRect(5250, 3780, 1095, 375));
     look::nameAfterCaption(*cmdback);
@@ -92,19 +88,16 @@ void frmSoulUrge::cmdback_Click()
     m_goingBack = true;
     attempt([this] { close(); });
     attempt([this] { emit backToMain(); });
-    if (m_services.closing) {
-        attempt([this] { m_services.closing->HideExitScreen(); });
-    }
 }
 
 void frmSoulUrge::closeEvent(QCloseEvent* event)
 {
+    event->accept();
     emit unloading();
     if (m_services.closing) {
         const auto reason = m_goingBack ? ClosingReason::Back : ClosingReason::Close;
-        attempt([this, reason] { m_services.closing->ShowExitScreen(*this, reason); });
+        attempt([this, reason] { m_services.closing->ShowExitScreen(reason); });
     }
-    event->accept();
 }
 
 } // namespace lumo::ui

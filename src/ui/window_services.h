@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 namespace lumo::platform {
 class Clipboard;
 class UserMessages;
@@ -20,8 +18,7 @@ struct WindowServices {
     platform::UserMessages& messages;
     platform::Clipboard& clipboard;
     modHelp::PageLauncher& pages;
-    ClosingStep* closing = nullptr;         // none: a closed window just closes
-    std::function<void()> onMainWindowLoad; // first step of the main window's load
+    ClosingStep* closing = nullptr; // none: a closed window just closes
 };
 
 } // namespace lumo::ui

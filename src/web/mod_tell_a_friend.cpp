@@ -1,7 +1,6 @@
 #include "web/mod_tell_a_friend.h"
 
 #include "common/qt_text.h"
-#include "platform/user_messages.h"
 #include "web/mod_help.h"
 #include "web/site_addresses.h"
 
@@ -16,21 +15,15 @@ constexpr QChar kAt = QLatin1Char('@');
 constexpr QChar kDot = QLatin1Char('.');
 
 // The record's values are already trimmed (CaptureReferral).
-bool isMissing(const QString& value, QLatin1String placeholder)
+bool isMissing(const QString& value, const char* placeholder)
 {
-    return value.isEmpty() || value == placeholder;
+    return value.isEmpty() || value == toQString(placeholder);
 }
 
 // Every byte of the UTF-8 form except A-Z a-z 0-9 - . _ ~ becomes %XX.
 QString encodeValue(const QString& value)
 {
     return QString::fromLatin1(value.toUtf8().toPercentEncoding());
-}
-
-void showCritical(platform::UserMessages& messages, QWidget* parent, const QString& text)
-{
-    messages.show(parent, text, applicationTitle(), platform::MessageIcon::Critical,
-                  platform::MessageButtons::Ok);
 }
 } // namespace
 
@@ -46,13 +39,13 @@ QString CheckEmailAddresses(const ReferralRecord& record)
     const QString& sender = record.senderEmail;
     const QString& recipient = record.friendEmail;
     if (sender == recipient) {
-        return kDistinctEmailMessage;
+        return toQString(kDistinctEmailMessage);
     }
     if (!sender.contains(kAt) || !recipient.contains(kAt)) {
-        return kProperEmailMessage;
+        return toQString(kProperEmailMessage);
     }
     if (!sender.contains(kDot) || !recipient.contains(kDot)) {
-        return kProperEmailMessage;
+        return toQString(kProperEmailMessage);
     }
     return {};
 }
@@ -60,13 +53,13 @@ QString CheckEmailAddresses(const ReferralRecord& record)
 QString CheckOtherFields(const ReferralRecord& record)
 {
     if (isMissing(record.senderName, kNamePlaceholder)) {
-        return kNameMissingMessage;
+        return toQString(kNameMissingMessage);
     }
     if (isMissing(record.message, kMessagePlaceholder)) {
-        return kMessageMissingMessage;
+        return toQString(kMessageMissingMessage);
     }
     if (isMissing(record.friendName, kFriendNamePlaceholder)) {
-        return kFriendNameMissingMessage;
+        return toQString(kFriendNameMissingMessage);
     }
     return {};
 }
@@ -84,24 +77,20 @@ QString BuildReferralAddress(const ReferralRecord& record)
     return address;
 }
 
-void SendReferral(const ReferralRecord& record, platform::UserMessages& messages,
-                  modHelp::PageLauncher& launcher, QWidget* parent)
+ReferralOutcome SendReferral(const ReferralRecord& record)
 {
-    if (const QString failure = CheckOtherFields(record); !failure.isEmpty()) {
-        showCritical(messages, parent, failure);
-        return;
+    if (QString failure = CheckOtherFields(record); !failure.isEmpty()) {
+        return {.failure = std::move(failure), .address = {}};
     }
-    launcher.OpenWebAddress(BuildReferralAddress(record));
+    return {.failure = {}, .address = BuildReferralAddress(record)};
 }
 
-void SubmitReferral(const ReferralRecord& record, platform::UserMessages& messages,
-                    modHelp::PageLauncher& launcher, QWidget* parent)
+ReferralOutcome SubmitReferral(const ReferralRecord& record)
 {
-    if (const QString failure = CheckEmailAddresses(record); !failure.isEmpty()) {
-        showCritical(messages, parent, failure);
-        return;
+    if (QString failure = CheckEmailAddresses(record); !failure.isEmpty()) {
+        return {.failure = std::move(failure), .address = {}};
     }
-    SendReferral(record, messages, launcher, parent);
+    return SendReferral(record);
 }
 
 } // namespace lumo::modTellAFriend

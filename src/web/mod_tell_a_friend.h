@@ -4,16 +4,6 @@
 
 #include <QString>
 
-class QWidget;
-
-namespace lumo::platform {
-class UserMessages;
-}
-
-namespace lumo::modHelp {
-class PageLauncher;
-}
-
 namespace lumo::modTellAFriend {
 
 // The five values of a referral, each as typed with leading and trailing blanks removed.
@@ -36,12 +26,16 @@ struct ReferralRecord {
 // character of a value can add a field, cut the address or be mangled on the way.
 [[nodiscard]] QString BuildReferralAddress(const ReferralRecord& record);
 
-// Checks the name, message and friend's name, then opens the request. A failing check shows
-// its message (critical icon, OK) and opens nothing.
-void SendReferral(const ReferralRecord& record, platform::UserMessages& messages,
-                  modHelp::PageLauncher& launcher, QWidget* parent);
+// What the refer-a-friend button leads to: the message of the first failing check, to be shown
+// with the critical icon, or, when every check passes, the request address to open.
+struct ReferralOutcome {
+    QString failure;
+    QString address;
+};
+
+// Checks the name, message and friend's name, then builds the request.
+[[nodiscard]] ReferralOutcome SendReferral(const ReferralRecord& record);
 // The refer-a-friend button: checks the e-mail addresses first, then SendReferral.
-void SubmitReferral(const ReferralRecord& record, platform::UserMessages& messages,
-                    modHelp::PageLauncher& launcher, QWidget* parent);
+[[nodiscard]] ReferralOutcome SubmitReferral(const ReferralRecord& record);
 
 } // namespace lumo::modTellAFriend

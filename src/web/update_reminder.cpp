@@ -50,9 +50,7 @@ void UpdateReminder::CheckUpdateReminder()
     if (std::abs(today.daysTo(last)) <= kReminderIntervalDays) {
         return;
     }
-    const auto answer =
-        m_messages.show(nullptr, displayText(kUpdateQuestion), applicationTitle(),
-                        platform::MessageIcon::Information, platform::MessageButtons::YesNo);
+    const auto answer = m_messages.question(nullptr, displayText(toQString(kUpdateQuestion)));
     storeToday(today);
     if (answer == platform::MessageAnswer::Yes) {
         m_launcher.OpenDownloadPage();

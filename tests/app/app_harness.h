@@ -4,6 +4,7 @@
 // from a queue, an Application wired to recording fakes, and ways to look at the windows.
 
 #include "app/application.h"
+#include "app/frm_nag_screen2.h"
 #include "platform/random_source.h"
 #include "support/fakes.h"
 #include "support/widget_helpers.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QPushButton>
@@ -81,6 +83,22 @@ inline QWidget* windowNamed(const QString& name)
         }
     }
     return nullptr;
+}
+
+// The program's windows, found by object name as a user's tools would find them.
+inline ui::frmMain* mainWindow()
+{
+    return qobject_cast<ui::frmMain*>(windowNamed(QStringLiteral("frmMain")));
+}
+inline app::frmNagScreen2* exitScreen()
+{
+    return qobject_cast<app::frmNagScreen2*>(windowNamed(QStringLiteral("frmNagScreen2")));
+}
+
+// The support text the exit screen drew when it loaded.
+inline QString supportText(const app::frmNagScreen2& screen)
+{
+    return child<QLabel>(screen, "Label2")->text();
 }
 
 // Types a name that passes the entry checks and presses Next; the result window it opened.

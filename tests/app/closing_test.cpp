@@ -36,7 +36,7 @@ private slots:
         AppHarness h;
         QVERIFY(h.app.StartApplication());
         const WindowShowCounter counter;
-        QPointer<frmMain> main = h.app.mainWindow();
+        QPointer<frmMain> main = mainWindow();
 
         if (throughFileExit) {
             child<QAction>(*main, "mnuExit")->trigger();
@@ -46,9 +46,9 @@ private slots:
         processDeferredDeletes();
 
         QVERIFY(main.isNull());
-        QVERIFY(h.app.exitScreen());
+        QVERIFY(lumo::testing::exitScreen());
         QCOMPARE(counter.shows(kExitScreen), 1);
-        QCOMPARE(visibleWindows(), QList<QWidget*>{h.app.exitScreen()});
+        QCOMPARE(visibleWindows(), QList<QWidget*>{lumo::testing::exitScreen()});
         QCOMPARE(h.random.seeds.size(), 2); // start-up, then the exit screen's one load
         QVERIFY(h.process.exitCodes.isEmpty());
     }
@@ -57,7 +57,7 @@ private slots:
     {
         AppHarness h;
         QVERIFY(h.app.StartApplication());
-        QPointer<frmMain> main = h.app.mainWindow();
+        QPointer<frmMain> main = mainWindow();
         QPointer<frmSoulUrge> result = pressNext(*main);
         QVERIFY(result);
 
@@ -67,7 +67,7 @@ private slots:
         QVERIFY(result.isNull());
         QVERIFY(!main.isNull());
         QVERIFY(!main->isVisible());
-        QCOMPARE(visibleWindows(), QList<QWidget*>{h.app.exitScreen()});
+        QCOMPARE(visibleWindows(), QList<QWidget*>{lumo::testing::exitScreen()});
         QVERIFY(h.process.exitCodes.isEmpty());
     }
 
@@ -76,15 +76,15 @@ private slots:
         AppHarness h;
         QVERIFY(h.app.StartApplication());
         const WindowShowCounter counter;
-        QPointer<frmMain> main = h.app.mainWindow();
+        QPointer<frmMain> main = mainWindow();
 
         pressBack(*pressNext(*main));
 
         QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
-        QPointer<frmNagScreen2> exitScreen = h.app.exitScreen();
+        QPointer<frmNagScreen2> exitScreen = lumo::testing::exitScreen();
         QVERIFY(exitScreen);
         QCOMPARE(counter.shows(kExitScreen), 0);
-        const QString drawnAtBack = exitScreen->supportText();
+        const QString drawnAtBack = supportText(*exitScreen);
         QVERIFY(!drawnAtBack.isEmpty());
         QCOMPARE(h.random.seeds.size(), 2);
         QCOMPARE(h.random.draws, 2);
@@ -94,10 +94,10 @@ private slots:
         main->close();
         processDeferredDeletes();
         QVERIFY(main.isNull());
-        QCOMPARE(h.app.exitScreen(), exitScreen.data());
+        QCOMPARE(lumo::testing::exitScreen(), exitScreen.data());
         QCOMPARE(counter.shows(kExitScreen), 1);
         QCOMPARE(visibleWindows(), QList<QWidget*>{exitScreen.data()});
-        QCOMPARE(exitScreen->supportText(), drawnAtBack);
+        QCOMPARE(supportText(*exitScreen), drawnAtBack);
         QCOMPARE(h.random.seeds.size(), 2);
         QCOMPARE(h.random.draws, 2);
     }
@@ -114,9 +114,9 @@ private slots:
         QFETCH(bool, throughExitButton);
         AppHarness h;
         QVERIFY(h.app.StartApplication());
-        h.app.mainWindow()->close();
+        mainWindow()->close();
         processDeferredDeletes();
-        frmNagScreen2* exitScreen = h.app.exitScreen();
+        frmNagScreen2* exitScreen = lumo::testing::exitScreen();
         QVERIFY(exitScreen && exitScreen->isVisible());
         const WindowShowCounter counter;
 
@@ -135,10 +135,10 @@ private slots:
     {
         AppHarness h;
         QVERIFY(h.app.StartApplication());
-        QPointer<frmMain> main = h.app.mainWindow();
+        QPointer<frmMain> main = mainWindow();
         pressBack(*pressNext(*main)); // loads the exit screen, hidden
         QPointer<frmSoulUrge> result = pressNext(*main);
-        QPointer<frmNagScreen2> exitScreen = h.app.exitScreen();
+        QPointer<frmNagScreen2> exitScreen = lumo::testing::exitScreen();
         QVERIFY(result && exitScreen);
         const WindowShowCounter counter;
 
@@ -159,14 +159,14 @@ private slots:
     {
         AppHarness h;
         QVERIFY(h.app.StartApplication());
-        QPointer<frmMain> main = h.app.mainWindow();
+        QPointer<frmMain> main = mainWindow();
 
         h.app.EndProgram();
         processDeferredDeletes();
 
         QCOMPARE(h.process.exitCodes.size(), 1);
         QVERIFY(main.isNull());
-        QVERIFY(!h.app.exitScreen());
+        QVERIFY(!lumo::testing::exitScreen());
         QCOMPARE(h.random.seeds.size(), 1);
         QVERIFY(visibleWindows().isEmpty());
     }

@@ -64,28 +64,26 @@ private slots:
     void startShowsTheDrawnOffer_data()
     {
         QTest::addColumn<double>("draw");
-        QTest::addColumn<int>("number");
         QTest::addColumn<Offer>("offer");
-        QTest::newRow("0 gives 1") << 0.0 << 1 << Offer::CoBrand;
-        QTest::newRow("0.25 gives 2") << 0.25 << 2 << Offer::FullBrand;
-        QTest::newRow("0.4 gives 3") << 0.4 << 3 << Offer::CoBrand;
-        QTest::newRow("7/12 gives 4") << 7.0 / 12 << 4 << Offer::FullBrand;
-        QTest::newRow("0.7 gives 5") << 0.7 << 5 << Offer::CoBrand;
-        QTest::newRow("0.75 gives 6") << 0.75 << 6 << Offer::FullBrand;
-        QTest::newRow("just below 1 gives 7") << std::nextafter(1.0, 0.0) << 7 << Offer::FullBrand;
+        QTest::newRow("0 gives 1") << 0.0 << Offer::CoBrand;
+        QTest::newRow("0.25 gives 2") << 0.25 << Offer::FullBrand;
+        QTest::newRow("0.4 gives 3") << 0.4 << Offer::CoBrand;
+        QTest::newRow("7/12 gives 4") << 7.0 / 12 << Offer::FullBrand;
+        QTest::newRow("0.7 gives 5") << 0.7 << Offer::CoBrand;
+        QTest::newRow("0.75 gives 6") << 0.75 << Offer::FullBrand;
+        // 7 leaves the labels as the window made them: the full-brand offer in front.
+        QTest::newRow("just below 1 gives 7") << std::nextafter(1.0, 0.0) << Offer::FullBrand;
     }
 
     void startShowsTheDrawnOffer()
     {
         QFETCH(double, draw);
-        QFETCH(int, number);
         QFETCH(Offer, offer);
         AppHarness h;
         h.random.values = {draw};
         QVERIFY(h.app.StartApplication());
         QCOMPARE(h.random.draws, 1);
-        QCOMPARE(int(h.app.coBrandNumber()), number);
-        QCOMPARE(offerInFront(h.app.mainWindow()->promotions()), offer);
+        QCOMPARE(offerInFront(mainWindow()->promotions()), offer);
     }
 
     void mainWindowKeepsItsOfferAcrossNextAndBack()
@@ -93,7 +91,7 @@ private slots:
         AppHarness h;
         h.random.values = {0.0}; // the co-brand offer
         QVERIFY(h.app.StartApplication());
-        lumo::ui::frmMain& main = *h.app.mainWindow();
+        lumo::ui::frmMain& main = *mainWindow();
 
         for (int round = 0; round < 2; ++round) {
             pressNext(main);
@@ -124,7 +122,7 @@ private slots:
         AppHarness h;
         h.random.values = {draw};
         QVERIFY(h.app.StartApplication());
-        lumo::ui::frmMain& main = *h.app.mainWindow();
+        lumo::ui::frmMain& main = *mainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         const PromotionLabels& labels = main.promotions();
         // Through the window, so the click lands on whichever label lies in front.

@@ -106,7 +106,7 @@ private slots:
         h.load();
         QCOMPARE(h.random.seeds, QList<std::uint64_t>{4242}); // seeded afresh from the clock
         QCOMPARE(h.random.draws, 1);
-        const QString text = h.screen->supportText();
+        const QString text = supportText(*h.screen);
         QCOMPARE(h.child<QLabel>("Label2")->text(), text);
         switch (row) {
         case 0:

@@ -72,7 +72,7 @@ private slots:
         QVERIFY(!endedBeforeMessage);
         QCOMPARE(h.process.exitCodes.size(), 1);
         QVERIFY(visibleWindows().isEmpty());
-        QVERIFY(!h.app.mainWindow());
+        QVERIFY(!mainWindow());
         QCOMPARE(h.settings.reads, 0);
         QCOMPARE(h.settings.writes, 0);
         QCOMPARE(h.settings.values.value(kReminderKey), QStringLiteral("1/1/2020"));
@@ -107,8 +107,8 @@ private slots:
         // The offer is drawn once, after the main window is on screen.
         QCOMPARE(h.random.draws, 1);
         QVERIFY(mainVisibleAtDraw);
-        QVERIFY(app.mainWindow());
-        QCOMPARE(visibleWindows(), QList<QWidget*>{app.mainWindow()});
+        QVERIFY(mainWindow());
+        QCOMPARE(visibleWindows(), QList<QWidget*>{mainWindow()});
         QVERIFY(h.process.exitCodes.isEmpty());
     }
 
@@ -131,7 +131,7 @@ private slots:
         QVERIFY(!mainExistedAtQuestion);
         QCOMPARE(h.web.opened,
                  QStringList{lumo::modHelp::PageAddress(lumo::modHelp::Page::Download)});
-        QCOMPARE(visibleWindows(), QList<QWidget*>{h.app.mainWindow()});
+        QCOMPARE(visibleWindows(), QList<QWidget*>{mainWindow()});
     }
 
     void failingStepDoesNotStopTheNext_data()
@@ -157,8 +157,8 @@ private slots:
 
         QVERIFY(h.app.StartApplication());
 
-        QVERIFY(h.app.mainWindow());
-        QCOMPARE(visibleWindows(), QList<QWidget*>{h.app.mainWindow()});
+        QVERIFY(mainWindow());
+        QCOMPARE(visibleWindows(), QList<QWidget*>{mainWindow()});
         QVERIFY(h.messages.shown.isEmpty());
         QVERIFY(h.process.exitCodes.isEmpty());
         if (failure == 2) {

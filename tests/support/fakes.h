@@ -2,6 +2,7 @@
 
 // Recording stand-ins for the operating system's services, shared by every Qt-based test.
 
+#include "common/qt_text.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
@@ -30,6 +31,10 @@ struct ShownMessage {
 // Records each message box instead of showing it, and answers from a queue (Ok or No when empty).
 class FakeMessages final : public platform::UserMessages {
 public:
+    FakeMessages()
+        : UserMessages(applicationTitle())
+    {
+    }
     platform::MessageAnswer show(QWidget*, const QString& text, const QString& title,
                                  platform::MessageIcon icon,
                                  platform::MessageButtons buttons) override

@@ -32,7 +32,7 @@ private slots:
     void init()
     {
         m_harness = std::make_unique<WindowHarness>();
-        m_main = std::make_unique<frmMain>(m_harness->services());
+        m_main = std::make_unique<frmMain>(m_harness->services(), m_harness->reminder);
     }
     void cleanup()
     {
@@ -58,7 +58,33 @@ private slots:
         QCOMPARE(m_main->centralWidget()->size(), QSize(427, 230));
     }
 
-    void loadRunsItsFirstStepOnce() { QCOMPARE(m_harness->loads, 1); }
+    void loadRunsTheUpdateReminderFirst()
+    {
+        // A reminder date 30 days old: the load's run of the reminder asks, before any date
+        // list is filled, and stores today.
+        WindowHarness harness;
+        harness.settings.values.insert(QStringLiteral("Settings/Duration"),
+                                       QStringLiteral("11/8/2026"));
+        int listedDays = -1;
+        harness.messages.onShow = [this, &listedDays] {
+            listedDays = 0;
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window == m_main.get()) {
+                    continue; // the window of init(), loaded before this test began
+                }
+                if (auto* days = window->findChild<QComboBox*>(QStringLiteral("cboDate"))) {
+                    listedDays = days->count();
+                }
+            }
+        };
+        frmMain main(harness.services(), harness.reminder);
+        QCOMPARE(harness.messages.texts(),
+                 QStringList{QStringLiteral("There maybe an update to this software available\n"
+                                            "Do you want to check for an update?")});
+        QCOMPARE(listedDays, 0);
+        QCOMPARE(harness.settings.values.value(QStringLiteral("Settings/Duration")),
+                 QStringLiteral("12/8/2026"));
+    }
 
     void controlsSitWhereTheLayoutPutsThem_data()
     {
@@ -256,11 +282,12 @@ private slots:
     {
         const auto& closing = m_harness->recordedClosing;
         m_harness->closing = &m_harness->recordedClosing;
-        frmMain main(m_harness->services());
+        frmMain main(m_harness->services(), m_harness->reminder);
         QVERIFY(lumo::testing::showActive(main));
         child<QAction>(main, "mnuExit")->trigger();
-        QCOMPARE(closing.shownFor, QStringList{QStringLiteral("frmMain")});
+        // Reported once, from the close event, however the closing started.
         QCOMPARE(closing.reasons, QList<lumo::ui::ClosingReason>{lumo::ui::ClosingReason::Close});
+        QVERIFY(!main.isVisible());
     }
 
     void fileExitWithoutClosingStepClosesTheWindow()

@@ -9,6 +9,7 @@
 #include "ui/frm_main.h"
 #include "ui/window_services.h"
 #include "web/mod_help.h"
+#include "web/update_reminder.h"
 
 #include <QApplication>
 #include <QLatin1String>
@@ -21,19 +22,12 @@
 
 namespace lumo::testing {
 
-// Records the closing step's calls instead of opening an exit screen.
+// Records each closing a window reports, instead of opening an exit screen.
 class RecordingClosingStep final : public ui::ClosingStep {
 public:
-    void ShowExitScreen(QWidget& window, ui::ClosingReason reason) override
-    {
-        shownFor << window.objectName();
-        reasons << reason;
-    }
-    void HideExitScreen() override { ++hides; }
+    void ShowExitScreen(ui::ClosingReason reason) override { reasons << reason; }
 
-    QStringList shownFor;
     QList<ui::ClosingReason> reasons;
-    int hides = 0;
 };
 
 // The services of one window under test. Must outlive the windows built from it.
@@ -42,13 +36,17 @@ struct WindowHarness {
     FakeClipboard clipboard;
     FakeWebOpener opener;
     modHelp::PageLauncher pages{opener};
+    FakeSettings settings;
+    FakeClock clock;
+    // The reminder that the main window's load runs; dates in the United States' short form.
+    modHelp::UpdateReminder reminder{settings, clock, messages, pages,
+                                     QLocale(QLocale::English, QLocale::UnitedStates)};
     RecordingClosingStep recordedClosing;
     ui::ClosingStep* closing = nullptr; // &recordedClosing to record the closing step
-    int loads = 0;
 
     [[nodiscard]] ui::WindowServices services()
     {
-        return {messages, clipboard, pages, closing, [this] { ++loads; }};
+        return {.messages = messages, .clipboard = clipboard, .pages = pages, .closing = closing};
     }
 };
 
@@ -64,7 +62,7 @@ private slots:
     void init()
     {
         m_harness = std::make_unique<WindowHarness>();
-        m_main = std::make_unique<ui::frmMain>(m_harness->services());
+        m_main = std::make_unique<ui::frmMain>(m_harness->services(), m_harness->reminder);
         QVERIFY(showActive(*m_main));
     }
     void cleanup()

@@ -1,5 +1,4 @@
 #include "qt_printers.h"
-#include "support/fakes.h"
 #include "web/mod_help.h"
 #include "web/mod_tell_a_friend.h"
 
@@ -9,12 +8,18 @@
 namespace {
 
 using namespace lumo::modTellAFriend;
-using lumo::platform::MessageButtons;
-using lumo::platform::MessageIcon;
 
 const QString kRequestStart =
     QStringLiteral(LUMO_SITE_BASE "/lumo-free-soul-urge-number/ssd.php?page=lumo-refer-a-friend");
 const QString kUntouchedMessage = QStringLiteral("Your Message\r\n");
+const QString kProductFolderEncoded = QString::fromLatin1(
+    QUrl::toPercentEncoding(QStringLiteral(LUMO_SITE_BASE "/lumo-free-soul-urge-number/")));
+
+const QString kDistinct = QStringLiteral("Please Enter Distinct Email Addresses");
+const QString kProper = QStringLiteral("Please Enter Proper Email Address");
+const QString kNameMissing = QStringLiteral("Please Enter Your Name");
+const QString kMessageMissing = QStringLiteral("Please Enter Your Message");
+const QString kFriendNameMissing = QStringLiteral("Please Enter Your Friend's Name");
 
 ReferralRecord validRecord()
 {
@@ -43,8 +48,8 @@ struct EmailCase {
 
 TEST(CheckEmailAddresses, ChecksInOrder)
 {
-    const QString distinct = kDistinctEmailMessage;
-    const QString proper = kProperEmailMessage;
+    const QString& distinct = kDistinct;
+    const QString& proper = kProper;
     const EmailCase cases[] = {
         {"Your Email Address", "Friend's Email Address", proper}, // boxes untouched
         {" jo@example.com  ", "jo@example.com", distinct},        // equal once trimmed
@@ -75,9 +80,9 @@ struct FieldCase {
 
 TEST(CheckOtherFields, ChecksInOrder)
 {
-    const QString name = kNameMissingMessage;
-    const QString message = kMessageMissingMessage;
-    const QString friendName = kFriendNameMissingMessage;
+    const QString& name = kNameMissing;
+    const QString& message = kMessageMissing;
+    const QString& friendName = kFriendNameMissing;
     const FieldCase cases[] = {
         {"Your Name", "Hi", "Ann", name},
         {"", "Hi", "Ann", name},
@@ -142,21 +147,20 @@ TEST(BuildReferralAddress, EncodesEveryByteButUnreservedCharacters)
     }
 }
 
-TEST(SubmitReferral, ValidRecordOpensOneRequestAndShowsNothing)
+TEST(SubmitReferral, ValidRecordGivesTheRequestAndNoMessage)
 {
-    lumo::testing::FakeWebOpener opener;
-    lumo::testing::FakeMessages messages;
-    lumo::modHelp::PageLauncher launcher(opener);
     auto record = validRecord();
     record.message = kUntouchedMessage;
-    SubmitReferral(record, messages, launcher, nullptr);
-    EXPECT_TRUE(messages.shown.isEmpty());
-    ASSERT_EQ(opener.opened.size(), 1);
-    EXPECT_EQ(opener.opened.first(), BuildReferralAddress(record));
-    EXPECT_TRUE(opener.opened.first().contains(QStringLiteral("&taf3=Your%20Message%0D%0A&")));
+    const auto outcome = SubmitReferral(record);
+    EXPECT_EQ(outcome.failure, QString());
+    EXPECT_EQ(outcome.address,
+              kRequestStart +
+                  QStringLiteral("&taf1=Jo%20Smith&taf2=jo%40example.com&taf3=Your%20Message%0D%0A"
+                                 "&taf4=Ann&taf5=ann%40example.org&taf6=") +
+                  kProductFolderEncoded);
 }
 
-TEST(SubmitReferral, FailingCheckShowsOneCriticalMessageAndOpensNothing)
+TEST(SubmitReferral, FailingCheckGivesItsMessageAndNoRequest)
 {
     const struct {
         ReferralRecord record;
@@ -165,38 +169,37 @@ TEST(SubmitReferral, FailingCheckShowsOneCriticalMessageAndOpensNothing)
         {CaptureReferral(QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
                          kUntouchedMessage, QStringLiteral("Friend's Name"),
                          QStringLiteral("Friend's Email Address")),
-         kProperEmailMessage},
+         kProper},
         {CaptureReferral(QStringLiteral("Jo"), QStringLiteral("jo@example.com"),
                          QStringLiteral("Hi"), QStringLiteral("Friend's Name"),
                          QStringLiteral("ann@example.org")),
-         kFriendNameMissingMessage},
+         kFriendNameMissing},
+        {CaptureReferral(QStringLiteral("Jo"), QStringLiteral("jo@example.com"),
+                         QStringLiteral("Hi"), QStringLiteral("Ann"),
+                         QStringLiteral("jo@example.com")),
+         kDistinct},
     };
     for (const auto& c : cases) {
-        lumo::testing::FakeWebOpener opener;
-        lumo::testing::FakeMessages messages;
-        lumo::modHelp::PageLauncher launcher(opener);
-        SubmitReferral(c.record, messages, launcher, nullptr);
-        EXPECT_TRUE(opener.opened.isEmpty());
-        ASSERT_EQ(messages.shown.size(), 1);
-        EXPECT_EQ(messages.shown.first().text, c.expected);
-        EXPECT_EQ(messages.shown.first().title, QStringLiteral("Lumo Soul Urge Number"));
-        EXPECT_EQ(messages.shown.first().icon, MessageIcon::Critical);
-        EXPECT_EQ(messages.shown.first().buttons, MessageButtons::Ok);
+        const auto outcome = SubmitReferral(c.record);
+        EXPECT_EQ(outcome.failure, c.expected);
+        EXPECT_EQ(outcome.address, QString());
     }
 }
 
-TEST(SendReferral, SkipsTheEmailChecksAndSendsAgainOnEachPress)
+TEST(SendReferral, SkipsTheEmailChecksAndGivesTheSameRequestEachTime)
 {
-    lumo::testing::FakeWebOpener opener;
-    lumo::testing::FakeMessages messages;
-    lumo::modHelp::PageLauncher launcher(opener);
     auto record = validRecord();
     record.friendEmail = record.senderEmail;
-    SendReferral(record, messages, launcher, nullptr);
-    SendReferral(record, messages, launcher, nullptr);
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(opener.opened,
-              (QStringList{BuildReferralAddress(record), BuildReferralAddress(record)}));
+    const QString expected =
+        kRequestStart +
+        QStringLiteral("&taf1=Jo%20Smith&taf2=jo%40example.com&taf3=Hello&taf4=Ann"
+                       "&taf5=jo%40example.com&taf6=") +
+        kProductFolderEncoded;
+    for (int press = 0; press < 2; ++press) {
+        const auto outcome = SendReferral(record);
+        EXPECT_EQ(outcome.failure, QString());
+        EXPECT_EQ(outcome.address, expected);
+    }
 }
 
 } // namespace
