@@ -63,28 +63,6 @@ public:
     }
 };
 
-// The program's windows that are visible now.
-inline QList<QWidget*> visibleWindows()
-{
-    QList<QWidget*> visible;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible()) {
-            visible << widget;
-        }
-    }
-    return visible;
-}
-
-inline QWidget* windowNamed(const QString& name)
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
-
 // The program's windows, found by object name as a user's tools would find them.
 inline ui::frmMain* mainWindow()
 {

@@ -1,5 +1,6 @@
 #include "app/co_brand.h"
 #include "app_harness.h"
+#include "support/promotion_helpers.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
@@ -19,10 +20,10 @@ using lumo::ui::PromotionLabels;
 namespace {
 enum class Offer { CoBrand, FullBrand, Neither };
 
-// The brand label that a click in the middle of the shared rectangle reaches.
-Offer offerInFront(const PromotionLabels& labels)
+// Which offer a click in the middle of the offers' shared rectangle reaches.
+Offer offerShown(const PromotionLabels& labels)
 {
-    const QWidget* front = labels.Frame5->childAt(labels.lblCobrand->geometry().center());
+    const QWidget* front = lumo::testing::offerInFront(labels);
     if (front == labels.lblCobrand) {
         return Offer::CoBrand;
     }
@@ -83,7 +84,7 @@ private slots:
         h.random.values = {draw};
         QVERIFY(h.app.StartApplication());
         QCOMPARE(h.random.draws, 1);
-        QCOMPARE(offerInFront(mainWindow()->promotions()), offer);
+        QCOMPARE(offerShown(mainWindow()->promotions()), offer);
     }
 
     void mainWindowKeepsItsOfferAcrossNextAndBack()
@@ -97,10 +98,10 @@ private slots:
             pressNext(main);
             lumo::ui::frmSoulUrge* result = main.resultWindow();
             QVERIFY(result && result->isVisible());
-            QCOMPARE(offerInFront(result->promotions()), Offer::FullBrand);
+            QCOMPARE(offerShown(result->promotions()), Offer::FullBrand);
             pressBack(*result);
             QVERIFY(main.isVisible());
-            QCOMPARE(offerInFront(main.promotions()), Offer::CoBrand);
+            QCOMPARE(offerShown(main.promotions()), Offer::CoBrand);
         }
         QCOMPARE(h.random.draws, 2); // start-up's offer and the exit screen's support text only
     }
@@ -129,7 +130,7 @@ private slots:
         const QPoint centre = labels.Frame5->mapTo(&main, labels.lblCobrand->geometry().center());
         QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {}, centre);
         QCOMPARE(h.web.opened, QStringList{page});
-        QCOMPARE(offerInFront(labels), offer);
+        QCOMPARE(offerShown(labels), offer);
         QVERIFY(main.isVisible());
     }
 };

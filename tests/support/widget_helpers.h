@@ -2,10 +2,11 @@
 
 // Small helpers shared by the tests that drive windows.
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QLatin1String>
 #include <QObject>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
@@ -23,6 +24,30 @@ template <typename Widget = QWidget> Widget* child(const QObject& parent, const 
     window.show();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
+}
+
+// The object names of the top-level windows on screen, sorted.
+inline QStringList visibleWindows()
+{
+    QStringList names;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            names << window->objectName();
+        }
+    }
+    names.sort();
+    return names;
+}
+
+// The top-level window with the object name `name`, or null.
+inline QWidget* windowNamed(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 // Runs the deletions that closing a window with WA_DeleteOnClose has posted.

@@ -14,7 +14,6 @@
 #include <memory>
 
 using lumo::testing::child;
-using lumo::testing::fromTwips;
 using lumo::testing::WindowHarness;
 using lumo::ui::frmMain;
 
@@ -91,21 +90,21 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("container"); // empty: the client area
         QTest::addColumn<QRect>("geometry");
-        const auto row = [](const char* name, const char* container, QRect twips) {
-            const QRect pixels = fromTwips(twips.x(), twips.y(), twips.width(), twips.height());
+        // Pixels at 15 twips each, rounded to the nearest.
+        const auto row = [](const char* name, const char* container, QRect pixels) {
             QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(container)
                                 << pixels;
         };
-        row("Frame2", "", {80, 0, 6255, 615});
-        row("fraName", "", {80, 720, 6255, 1605});
-        row("txtFirstName", "fraName", {90, 450, 1905, 345});
-        row("txtLastName", "fraName", {4200, 450, 1935, 345});
-        row("fraBirthDay", "fraName", {120, 840, 6045, 645});
-        row("cboDate", "fraBirthDay", {1760, 210, 855, 315});
-        row("cmdNext", "fraBirthDay", {3960, 210, 1965, 315});
-        row("Frame5", "", {80, 2400, 6255, 975});
-        row("lblCobrand", "Frame5", {210, 240, 5745, 615});
-        row("lblFullBrand", "Frame5", {210, 240, 5745, 615});
+        row("Frame2", "", {5, 0, 417, 41});                // twips 80 0 6255 615
+        row("fraName", "", {5, 48, 417, 107});             // twips 80 720 6255 1605
+        row("txtFirstName", "fraName", {6, 30, 127, 23});  // twips 90 450 1905 345
+        row("txtLastName", "fraName", {280, 30, 129, 23}); // twips 4200 450 1935 345
+        row("fraBirthDay", "fraName", {8, 56, 403, 43});   // twips 120 840 6045 645
+        row("cboDate", "fraBirthDay", {117, 14, 57, 21});  // twips 1760 210 855 315
+        row("cmdNext", "fraBirthDay", {264, 14, 131, 21}); // twips 3960 210 1965 315
+        row("Frame5", "", {5, 160, 417, 65});              // twips 80 2400 6255 975
+        row("lblCobrand", "Frame5", {14, 16, 383, 41});    // twips 210 240 5745 615
+        row("lblFullBrand", "Frame5", {14, 16, 383, 41});  // twips 210 240 5745 615
     }
     void controlsSitWhereTheLayoutPutsThem()
     {

@@ -72,32 +72,11 @@ private slots:
     }
 };
 
-// Positions in the layout are given in twips; the windows lay out at 15 twips to the pixel.
-inline QRect fromTwips(int left, int top, int width, int height)
-{
-    constexpr double kTwipsPerPixel = 15.0;
-    return {qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel),
-            qRound(width / kTwipsPerPixel), qRound(height / kTwipsPerPixel)};
-}
-
 // The object name of the control with the keyboard focus; empty when none has it.
 inline QString focusName()
 {
     const QWidget* focus = QApplication::focusWidget();
     return focus ? focus->objectName() : QString();
-}
-
-// The object names of the top-level windows on screen, sorted.
-inline QStringList visibleWindows()
-{
-    QStringList names;
-    for (const QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
-            names << window->objectName();
-        }
-    }
-    names.sort();
-    return names;
 }
 
 // A left click delivered through the window system at `widget`'s centre, so it reaches whichever
@@ -107,12 +86,6 @@ inline void clickThroughWindow(QWidget& widget)
     QWidget* window = widget.window();
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
                       widget.mapTo(window, widget.rect().center()));
-}
-
-inline QString siteAddress(const char* pageKey)
-{
-    return QStringLiteral(LUMO_SITE_BASE "/lumo-free-soul-urge-number/ssd.php?page=") +
-           QLatin1String(pageKey);
 }
 
 } // namespace lumo::testing
