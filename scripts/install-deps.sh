@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building, running or testing needs, when missing.
-# Usage: install-deps.sh build|test
+# Usage: install-deps.sh build|test|windows
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
@@ -8,6 +8,12 @@ test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool)
 
 packages=("${build_packages[@]}")
 [ "${1:-build}" = test ] && packages+=("${test_packages[@]}")
+
+# The Windows build (scripts/windows.sh): MinGW-w64, the host Qt tools for cross-building Qt,
+# Debian's source tools (apt-get source), the icon renderers, NSIS, and Wine on Xvfb for its tests.
+windows_packages=(mingw-w64 g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev
+  librsvg2-bin imagemagick nsis wine wine64 libgtest-dev xvfb xauth xdotool x11-utils xclip)
+[ "${1:-build}" = windows ] && packages+=("${windows_packages[@]}")
 
 missing=()
 for package in "${packages[@]}"; do
