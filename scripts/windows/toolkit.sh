@@ -54,6 +54,7 @@ source_version=$(apt-cache showsrc qt6-base | sed -n 's/^Version: //p' | grep "^
 [ -n "$source_version" ] || { echo "Debian offers no qt6-base $qt_version source." >&2; exit 1; }
 (cd "$work" && apt-get source --download-only -qq "qt6-base=$source_version" >/dev/null &&
   dpkg-source --no-check -x qt6-base_*.dsc source >/dev/null)
+scripts/windows/patch-qt-source.sh "$work/source"
 
 jobs=$(nproc)
 cmake -S "$work/source" -B "$work/build" -G Ninja \
