@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building, running or testing needs, when missing.
-# Usage: install-deps.sh build|test
+# Usage: install-deps.sh build|test|package
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
-test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool)
+# Making the Debian package: dependencies from the binary, and the package's own checks.
+package_packages=(dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
+                  librsvg2-bin)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils "${package_packages[@]}")
 
 packages=("${build_packages[@]}")
-[ "${1:-build}" = test ] && packages+=("${test_packages[@]}")
+case "${1:-build}" in
+  test) packages+=("${test_packages[@]}") ;;
+  package) packages+=("${package_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

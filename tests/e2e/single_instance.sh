@@ -19,13 +19,8 @@ readonly BOX_TITLE='^Lumo Soul Urge Number$'
 readonly START_SECONDS=30
 readonly EXIT_SECONDS=15
 
-# Xvfb picks a free display itself and writes its number once it accepts clients; -noreset
-# keeps it from resetting, and refusing clients for a moment, whenever the last client leaves.
-e2e_start xvfb Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$E2E_WORK/display"
+e2e_start_display
 xvfb_pid=$E2E_LAST_PID
-e2e_wait_until 20 test -s "$E2E_WORK/display" || e2e_fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$E2E_WORK/display")"
-e2e_wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1 || e2e_fail "no display $DISPLAY"
 
 # The visible windows of process $1 whose whole title matches $2.
 windows_of() {
