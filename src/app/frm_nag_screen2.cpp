@@ -7,8 +7,10 @@
 #include "platform/desktop_session.h"
 #include "platform/random_source.h"
 #include "platform/user_messages.h"
+#include "platform/web_opener_native.h"
 #include "ui/app_icon.h"
 #include "ui/clickable_label.h"
+#include "ui/length_limit.h"
 #include "ui/look.h"
 #include "ui/whole_box_check_box.h"
 #include "ui/ui_texts.h"
@@ -158,6 +160,14 @@ void frmNagScreen2::createControls()
     for (QLineEdit* box : {txtName, txtEmail, txtFriendName, txtFriendEmail}) {
         setBoxText(box, box->accessibleName());
     }
+    const auto tooLong = [this] {
+        m_services.messages.critical(
+            this, toQString(texts::kReferralValueTooLong).arg(texts::kLongestReferralValue));
+    };
+    for (QLineEdit* box : {txtName, txtEmail, txtFriendName, txtFriendEmail}) {
+        ui::limitLength(*box, texts::kLongestReferralValue, tooLong);
+    }
+    ui::limitLength(*txtMessage, texts::kLongestReferralValue, tooLong);
     // The space rule of the two address boxes.
     txtEmail->installEventFilter(this);
     txtFriendEmail->installEventFilter(this);
@@ -229,7 +239,7 @@ void frmNagScreen2::cmdSubmit_Click()
     const auto record =
         modTellAFriend::CaptureReferral(boxText(txtName), boxText(txtEmail), boxText(txtMessage),
                                         boxText(txtFriendName), boxText(txtFriendEmail));
-    const auto outcome = modTellAFriend::SubmitReferral(record);
+    const auto outcome = modTellAFriend::SubmitReferral(record, platform::longestWebAddress());
     if (!outcome.failure.isEmpty()) {
         m_services.messages.critical(this, outcome.failure);
     } else {

@@ -10,6 +10,7 @@
 #include "ui/closing_step.h"
 #include "ui/frm_about.h"
 #include "ui/frm_soul_urge.h"
+#include "ui/length_limit.h"
 #include "ui/look.h"
 #include "ui/ui_texts.h"
 #include "web/mod_help.h"
@@ -112,6 +113,12 @@ void frmMain::createControls(QWidget& client)
                             fraName, filter);
     txtFirstName =
         nameBox("txtFirstName", texts::kFirstName, twipsRect(90, 450, 1905, 345), fraName, filter);
+    for (QLineEdit* box : {txtFirstName, txtMiddleName, txtLastName}) {
+        limitLength(*box, texts::kLongestNamePart, [this] {
+            m_services.messages.information(
+                this, toQString(texts::kNameTooLong).arg(texts::kLongestNamePart));
+        });
+    }
 
     fraBirthDay = named(new QGroupBox(toQString(texts::kFraBirthDay), fraName), "fraBirthDay",
                         twipsRect(120, 840, 6045, 645));

@@ -3,6 +3,7 @@
 #include "ui/clickable_label.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,6 +196,48 @@ private slots:
         QTest::mouseClick(check, Qt::LeftButton, {}, at);
         QCOMPARE(h.web.opened, QStringList{PageAddress(Page::Home)});
         QVERIFY(!check->isChecked());
+    }
+
+    // Each referral box takes up to 1000 characters; a longer paste is refused whole, with a
+    // message, and the box keeps what it had.
+    void longPastesIntoReferralBoxesAreRefusedWhole_data()
+    {
+        QTest::addColumn<QString>("box");
+        for (const char* box :
+             {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"}) {
+            QTest::newRow(box) << QString::fromLatin1(box);
+        }
+    }
+    void longPastesIntoReferralBoxesAreRefusedWhole()
+    {
+        QFETCH(QString, box);
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* target = h.screen->findChild<QWidget*>(box);
+        QVERIFY(target);
+        target->setFocus();
+        QTRY_VERIFY(target->hasFocus());
+        lumo::app::setBoxText(target, QString());
+        const auto paste = [target](int length) {
+            QApplication::clipboard()->setText(QString(length, QLatin1Char('x')));
+            if (auto* line = qobject_cast<QLineEdit*>(target)) {
+                line->paste();
+            } else {
+                qobject_cast<QPlainTextEdit*>(target)->paste();
+            }
+        };
+        paste(1000);
+        QCoreApplication::processEvents();
+        QCOMPARE(boxText(target), QString(1000, QLatin1Char('x')));
+        QVERIFY(h.messages.shown.isEmpty());
+
+        paste(1);
+        QTRY_COMPARE(
+            h.messages.texts(),
+            QStringList{QStringLiteral("Please Enter A Shorter Text (At Most 1000 Characters)")});
+        QCOMPARE(h.messages.shown.front().icon, lumo::platform::MessageIcon::Critical);
+        QTRY_COMPARE(boxText(target), QString(1000, QLatin1Char('x')));
+        QVERIFY(h.web.opened.isEmpty());
     }
 
     void softwaresLinkOpensItsPage()
