@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building, running or testing needs, when missing.
-# Usage: install-deps.sh build|test|package
+# Usage: install-deps.sh build|test|package|bench
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
@@ -8,11 +8,15 @@ build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 package_packages=(dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
                   librsvg2-bin)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils "${package_packages[@]}")
+# The start-up benchmark (bench/startup.sh): the default preset's libraries, an X server, xev and
+# xprop to watch it, callgrind to count instructions.
+bench_packages=(libgtest-dev libbenchmark-dev xvfb x11-utils valgrind)
 
 packages=("${build_packages[@]}")
 case "${1:-build}" in
   test) packages+=("${test_packages[@]}") ;;
   package) packages+=("${package_packages[@]}") ;;
+  bench) packages+=("${bench_packages[@]}") ;;
 esac
 
 missing=()
