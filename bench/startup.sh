@@ -64,7 +64,7 @@ start_watched() {
   mkdir -p "$events/runtime"
   chmod 700 "$events/runtime"
   mkfifo "$events/xev"
-  stdbuf -oL xev -root -event substructure -event property >"$events/xev" 2>/dev/null &
+  stdbuf -oL xev -root -event substructure -event property >"$events/xev" 2>"$events/xev.err" &
   local xev=$!
   read_events "$events" <"$events/xev" &
   local reader=$!
@@ -73,7 +73,11 @@ start_watched() {
     sleep 0.05
     [ -e "$events/ready" ] && break
   done
-  [ -e "$events/ready" ] || { echo "xev did not start watching the display" >&2; exit 1; }
+  if [ ! -e "$events/ready" ]; then
+    echo "xev did not start watching the display:" >&2
+    cat "$events/xev.err" >&2
+    exit 1
+  fi
   echo "$EPOCHREALTIME" >"$events/started"
   HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$events/runtime "$@" \
     >"$events/output" 2>&1 &
