@@ -34,8 +34,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A private X server; it writes its display number once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+# A private X server, which writes its display number once it accepts connections; -noreset
+# keeps it from resetting, and refusing connections meanwhile, whenever its last client leaves.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
