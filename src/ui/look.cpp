@@ -4,14 +4,12 @@
 #include "ui/app_icon.h"
 
 #include <QAbstractButton>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
-#include <utility>
 
 namespace lumo::ui::look {
 
@@ -26,39 +24,11 @@ QFont withFallback(const QString& family, double pointSize)
     font.setUnderline(false);
     return font;
 }
-
-// A family the layouts name, tied to the installed family that stands for it. Qt searches again
-// for a family that is not installed for every size, weight and script a font of it is drawn
-// in, and each search asks fontconfig for the family's whole list of substitutes. So the family
-// is looked up once, at its first use, and every font after that names the family Qt fell back
-// to: the same face, found at once.
-class ResolvedFamily final {
-public:
-    explicit ResolvedFamily(QString wanted)
-        : m_wanted(std::move(wanted))
-    {
-    }
-
-    QFont font(double pointSize)
-    {
-        if (m_installed.isEmpty()) {
-            const QString found = QFontInfo(withFallback(m_wanted, pointSize)).family();
-            // With no font at all to fall back to, Qt draws boxes whatever the family.
-            m_installed = found.isEmpty() ? m_wanted : found;
-        }
-        return withFallback(m_installed, pointSize);
-    }
-
-private:
-    QString m_wanted;
-    QString m_installed;
-};
 } // namespace
 
 QFont verdana(double pointSize, bool bold, bool underline)
 {
-    static ResolvedFamily family(QStringLiteral("Verdana"));
-    QFont font = family.font(pointSize);
+    QFont font = withFallback(QStringLiteral("Verdana"), pointSize);
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
@@ -66,8 +36,7 @@ QFont verdana(double pointSize, bool bold, bool underline)
 
 QFont msSansSerif(double pointSize)
 {
-    static ResolvedFamily family(QStringLiteral("MS Sans Serif"));
-    return family.font(pointSize);
+    return withFallback(QStringLiteral("MS Sans Serif"), pointSize);
 }
 
 void applyWindowLook(QWidget& window)
