@@ -135,7 +135,7 @@ private slots:
                                 QStringLiteral("txtName"),       QStringLiteral("cmdSubmit"),
                                 QStringLiteral("txtEmail"),      QStringLiteral("txtFriendEmail"),
                                 QStringLiteral("txtFriendName"), QStringLiteral("txtMessage"),
-                                QStringLiteral("cmdClose")};
+                                QStringLiteral("lblGoToHome"),   QStringLiteral("cmdClose")};
         QStringList reached;
         for (int i = 0; i < order.size(); ++i) {
             QWidget* focus = QApplication::focusWidget();
@@ -238,6 +238,21 @@ private slots:
         QCOMPARE(h.messages.shown.front().icon, lumo::platform::MessageIcon::Critical);
         QTRY_COMPARE(boxText(target), QString(1000, QLatin1Char('x')));
         QVERIFY(h.web.opened.isEmpty());
+    }
+
+    // The last stop of Tab, followed with Enter as a keyboard user does.
+    void softwaresLinkOpensFromTheKeyboard()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* link = h.child<lumo::ui::ClickableLabel>("lblGoToHome");
+        h.child<QPlainTextEdit>("txtMessage")->setFocus();
+        QTRY_VERIFY(h.child<QPlainTextEdit>("txtMessage")->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(link->hasFocus());
+        QTest::keyClick(link, Qt::Key_Return);
+        QCOMPARE(h.web.opened, QStringList{PageAddress(Page::Softwares)});
+        QCOMPARE(h.endProgramCalls, 0);
     }
 
     void softwaresLinkOpensItsPage()
