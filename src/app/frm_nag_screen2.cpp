@@ -180,7 +180,9 @@ void frmNagScreen2::createControls()
     Check1->setFont(ui::look::verdana(14.25));
     Check1->setCursor(Qt::PointingHandCursor);
     QPalette blue = Check1->palette();
-    blue.setColor(QPalette::WindowText, ui::look::kCheckBlue);
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        blue.setColor(role, ui::look::kCheckBlue);
+    }
     Check1->setPalette(blue);
     connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
 

@@ -83,9 +83,9 @@ QPalette completePalette(const Colours& c)
 }
 
 // Buttons, lists and boxes drawn in the window's own colours, whatever the style; the one with
-// the keyboard focus in a frame twice as wide, in navy. Style sheets, unlike palettes, hold
+// the keyboard focus in a frame twice as wide, in `ring`. Style sheets, unlike palettes, hold
 // under every desktop style.
-QString controlStyle(const Colours& c)
+QString controlStyle(const Colours& c, const QColor& ring)
 {
     const auto rgb = [](const QColor& colour) { return colour.name(QColor::HexRgb); };
     return QStringLiteral(
@@ -99,19 +99,20 @@ QString controlStyle(const Colours& c)
                " QPlainTextEdit:disabled { color: %8; }"
                "QComboBox { padding: 0px 2px; }"
                "QComboBox QAbstractItemView { background-color: %1; color: %2;"
-               " border: 1px solid %7; selection-background-color: %7; selection-color: %9; }")
+               " border: 1px solid %9; selection-background-color: %9; selection-color: %10; }")
         .arg(rgb(c.background), rgb(c.text), rgb(c.edge), rgb(c.button), rgb(c.buttonText),
-             rgb(c.button.darker(115)), rgb(kFocusRing), rgb(c.disabledText), rgb(kPaper));
+             rgb(c.button.darker(115)), rgb(ring), rgb(c.disabledText), rgb(kNavy), rgb(kPaper));
 }
 
 // Gives the window's buttons, lists and boxes their style sheet when the window is first
-// polished, once they all exist. Each control gets its own, so that labels and frames keep
-// taking their colours from the window's palette, which a sheet on the window would cut off.
+// polished, once they all exist. Each control gets its own, with a focus frame that stands out
+// from what the control lies on, and so that labels and frames keep taking their colours from
+// the window's palette, which a sheet on the window would cut off.
 class StyleControlsOnPolish final : public QObject {
 public:
-    StyleControlsOnPolish(QString sheet, QWidget& window)
+    StyleControlsOnPolish(const Colours& colours, QWidget& window)
         : QObject(&window)
-        , m_sheet(std::move(sheet))
+        , m_colours(colours)
     {
         window.installEventFilter(this);
     }
@@ -124,9 +125,12 @@ protected:
                 const bool styled =
                     control->inherits("QPushButton") || control->inherits("QComboBox") ||
                     control->inherits("QLineEdit") || control->inherits("QPlainTextEdit");
-                if (styled && control->styleSheet().isEmpty()) {
-                    control->setStyleSheet(m_sheet);
+                if (!styled || !control->styleSheet().isEmpty()) {
+                    continue;
                 }
+                const QWidget* around = control->parentWidget();
+                control->setStyleSheet(controlStyle(
+                    m_colours, focusRingOn(around->palette().color(around->backgroundRole()))));
             }
             watched->removeEventFilter(this);
             deleteLater();
@@ -135,14 +139,14 @@ protected:
     }
 
 private:
-    QString m_sheet;
+    Colours m_colours;
 };
 
 void applyLook(QWidget& window, const Colours& colours)
 {
     window.setPalette(completePalette(colours));
     window.setAutoFillBackground(true);
-    new StyleControlsOnPolish(controlStyle(colours), window);
+    new StyleControlsOnPolish(colours, window);
 }
 } // namespace
 
