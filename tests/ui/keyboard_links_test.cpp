@@ -9,22 +9,12 @@
 
 using lumo::modHelp::Page;
 using lumo::testing::child;
+using lumo::testing::pixelsOf;
 using lumo::testing::WindowHarness;
 using lumo::ui::ClickableLabel;
 using lumo::ui::frmMain;
 
 namespace {
-// How many pixels of `image` are exactly `colour`.
-int count(const QImage& image, const QColor& colour)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            n += image.pixelColor(x, y) == colour ? 1 : 0;
-        }
-    }
-    return n;
-}
 } // namespace
 
 // The links of the main window work from the keyboard and are links to a screen reader.
@@ -74,11 +64,12 @@ private slots:
     {
         auto* banner = child<ClickableLabel>(*m_main, "Label61");
         const QColor navy(0, 0, 128);
-        QCOMPARE(count(banner->grab().toImage(), navy), 0);
+        QCOMPARE(pixelsOf(banner->grab().toImage(), navy), 0);
         banner->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(banner->hasFocus());
         // A frame all round, two pixels wide.
-        QVERIFY(count(banner->grab().toImage(), navy) >= 3 * (banner->width() + banner->height()));
+        QVERIFY(pixelsOf(banner->grab().toImage(), navy) >=
+                3 * (banner->width() + banner->height()));
     }
 
     void linksAreAnnouncedAsLinksAndTheCoveredOfferNotAtAll()

@@ -12,6 +12,7 @@
 #include <memory>
 
 using lumo::testing::child;
+using lumo::testing::pixelsOf;
 using lumo::testing::WindowHarness;
 using lumo::ui::frmMain;
 
@@ -52,17 +53,6 @@ double contrast(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// How many pixels of `image` are exactly `colour`.
-int count(const QImage& image, const QColor& colour)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            n += image.pixelColor(x, y) == colour ? 1 : 0;
-        }
-    }
-    return n;
-}
 } // namespace
 
 // The windows look as designed under a dark desktop palette: they set every colour they use.
@@ -108,7 +98,7 @@ private slots:
         QVERIFY2(contrast(disabled, QColor(35, 35, 35)) > 3.0, "no dark-theme grey");
         // What is drawn: mostly the window's blue, with white text.
         const QImage image = widget->grab().toImage();
-        QVERIFY2(count(image, kBlue) > image.width() * image.height() / 3,
+        QVERIFY2(pixelsOf(image, kBlue) > image.width() * image.height() / 3,
                  qPrintable(control + QStringLiteral(" is not drawn in the window's blue")));
     }
 
@@ -132,12 +122,12 @@ private slots:
         auto* first = child<QLineEdit>(*m_main, "txtFirstName");
         first->setFocus();
         QTRY_VERIFY(first->hasFocus());
-        QVERIFY(count(first->grab().toImage(), kNavy) > 0);
-        QCOMPARE(count(next->grab().toImage(), kNavy), 0);
+        QVERIFY(pixelsOf(first->grab().toImage(), kNavy) > 0);
+        QCOMPARE(pixelsOf(next->grab().toImage(), kNavy), 0);
         next->setFocus();
         QTRY_VERIFY(next->hasFocus());
-        QVERIFY(count(next->grab().toImage(), kNavy) > 2 * (next->width() + next->height()));
-        QCOMPARE(count(first->grab().toImage(), kNavy), 0);
+        QVERIFY(pixelsOf(next->grab().toImage(), kNavy) > 2 * (next->width() + next->height()));
+        QCOMPARE(pixelsOf(first->grab().toImage(), kNavy), 0);
     }
 
     void theResultWindowKeepsItsLook()
