@@ -240,6 +240,38 @@ private slots:
         QVERIFY(h.web.opened.isEmpty());
     }
 
+    // Typing past the limit drops only the keystroke that went too far: whatever the user typed
+    // before it stays, in the one-line boxes and in the several-line message box alike.
+    void typingPastTheLimitKeepsEverythingTypedBefore_data()
+    {
+        QTest::addColumn<QString>("box");
+        for (const char* box :
+             {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"}) {
+            QTest::newRow(box) << QString::fromLatin1(box);
+        }
+    }
+    void typingPastTheLimitKeepsEverythingTypedBefore()
+    {
+        QFETCH(QString, box);
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* target = h.screen->findChild<QWidget*>(box);
+        QVERIFY(target);
+        QVERIFY(focusOn(target));
+        lumo::app::setBoxText(target, QString(995, QLatin1Char('x')));
+        if (auto* line = qobject_cast<QLineEdit*>(target)) {
+            line->end(false);
+        } else {
+            qobject_cast<QPlainTextEdit*>(target)->moveCursor(QTextCursor::End);
+        }
+        QTest::keyClicks(target, QStringLiteral("abcdef"));
+        QTRY_COMPARE(
+            h.messages.texts(),
+            QStringList{QStringLiteral("Please Enter A Shorter Text (At Most 1000 Characters)")});
+        QCoreApplication::processEvents();
+        QCOMPARE(boxText(target), QString(995, QLatin1Char('x')) + QStringLiteral("abcde"));
+    }
+
     // The last stop of Tab, followed with Enter as a keyboard user does.
     void softwaresLinkOpensFromTheKeyboard()
     {
