@@ -10,6 +10,7 @@
 #include "ui/app_icon.h"
 #include "ui/clickable_label.h"
 #include "ui/look.h"
+#include "ui/whole_box_check_box.h"
 #include "ui/ui_texts.h"
 #include "web/mod_help.h"
 #include "web/mod_tell_a_friend.h"
@@ -167,7 +168,7 @@ void frmNagScreen2::createControls()
     ui::look::nameAfterCaption(*cmdClose);
     connect(cmdClose, &QPushButton::clicked, this, [this] { m_services.endProgram(); });
 
-    Check1 = new QCheckBox(toQString(texts::kVisitNow), this);
+    Check1 = new ui::WholeBoxCheckBox(toQString(texts::kVisitNow), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setAccessibleName(Check1->text());
     Check1->setGeometry(twipsRect(30, 2040, 7185, 555));

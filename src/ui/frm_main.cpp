@@ -104,6 +104,7 @@ void frmMain::createControls(QWidget& client)
     fraName = named(new QGroupBox(toQString(texts::kFraName), &client), "fraName",
                     twipsRect(80, 720, 6255, 1605));
     fraName->setFont(look::verdana(look::kBodyPointSize, true));
+    fraName->setAccessibleName(toQString(texts::kFraName));
     auto* filter = new CapitalisingFilter(this);
     txtLastName =
         nameBox("txtLastName", texts::kLastName, twipsRect(4200, 450, 1935, 345), fraName, filter);
@@ -115,6 +116,8 @@ void frmMain::createControls(QWidget& client)
     fraBirthDay = named(new QGroupBox(toQString(texts::kFraBirthDay), fraName), "fraBirthDay",
                         twipsRect(120, 840, 6045, 645));
     fraBirthDay->setFont(look::verdana(look::kBodyPointSize, true));
+    // Named outright: left to itself, the inner frame is announced by the outer frame's caption.
+    fraBirthDay->setAccessibleName(toQString(texts::kFraBirthDay));
     cboDate = dateList("cboDate", texts::kDay, twipsRect(1760, 210, 855, 315), fraBirthDay);
     cboMonth = dateList("cboMonth", texts::kMonth, twipsRect(120, 210, 1455, 315), fraBirthDay);
     cboYear = dateList("cboYear", texts::kYear, twipsRect(2800, 210, 975, 315), fraBirthDay);

@@ -62,6 +62,9 @@ frmSoulUrge::frmSoulUrge(const WindowServices& services)
 
 void frmSoulUrge::InsertReport(const QString& report)
 {
+    // The heading line ("Your Soul Urge Number is:N") describes the window, so that a screen
+    // reader says the number as the window opens, while Back keeps the focus.
+    setAccessibleDescription(report.section(QStringLiteral("\r\n"), 0, 0));
     txtDisplay->textCursor().insertText(report);
     QTextCursor caret = txtDisplay->textCursor();
     caret.setPosition(0);

@@ -174,6 +174,29 @@ private slots:
         QVERIFY(h.screen->isVisible());
     }
 
+    // The pointer is a hand all over the box; so a click anywhere in it opens the page, right of
+    // the caption too.
+    void aClickAnywhereInTheCheckBoxOpensTheHomePage_data()
+    {
+        QTest::addColumn<double>("across");
+        QTest::addColumn<double>("down");
+        QTest::newRow("right end, middle") << 0.98 << 0.5;
+        QTest::newRow("right of the caption, near the top") << 0.9 << 0.1;
+        QTest::newRow("left end, near the bottom") << 0.01 << 0.9;
+    }
+    void aClickAnywhereInTheCheckBoxOpensTheHomePage()
+    {
+        QFETCH(double, across);
+        QFETCH(double, down);
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* check = h.child<QCheckBox>("Check1");
+        const QPoint at(qRound(check->width() * across), qRound(check->height() * down));
+        QTest::mouseClick(check, Qt::LeftButton, {}, at);
+        QCOMPARE(h.web.opened, QStringList{PageAddress(Page::Home)});
+        QVERIFY(!check->isChecked());
+    }
+
     void softwaresLinkOpensItsPage()
     {
         ExitScreenHarness h;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a private X display with no window manager: a second copy shows only
 # "Application is already running" and ends when it is answered; of three copies started at
-# once exactly one opens its main window; a killed copy does not keep the next one from running.
+# once exactly one opens its main window; neither a killed copy nor an empty lock file keeps the
+# next one from running.
 # Usage: single_instance.sh <program>
 set -u
 
@@ -103,7 +104,16 @@ kill -9 "$winner"
 e2e_wait_until "$EXIT_SECONDS" e2e_ended "$winner" || e2e_fail "the killed copy is still there"
 wait "$winner" 2>/dev/null # reaped quietly: its death by signal is intended
 e2e_start after_kill "$program"
-expect_main_window "$E2E_LAST_PID" "the copy started after kill -9"
+after_kill=$E2E_LAST_PID
+expect_main_window "$after_kill" "the copy started after kill -9"
+kill -TERM "$after_kill"
+e2e_wait_until "$EXIT_SECONDS" e2e_ended "$after_kill" || e2e_fail "the copy did not end"
+
+# A lock file that names no owner, as a crash between creating and writing it leaves, is taken
+# over too.
+: >"$XDG_RUNTIME_DIR/lumo-soul-urge-number.lock"
+e2e_start after_empty_lock "$program"
+expect_main_window "$E2E_LAST_PID" "the copy started over an empty lock file"
 
 kill -TERM "$xvfb_pid" 2>/dev/null
 echo "PASS"

@@ -3,6 +3,7 @@
 #include "window_harness.h"
 
 #include <QAction>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -144,6 +145,27 @@ private slots:
         const auto* control = m_main->findChild<QWidget*>(name);
         QVERIFY(control);
         QCOMPARE(control->accessibleName(), accessibleName);
+    }
+
+    // As a screen reader hears them, through the accessibility interface: each frame by its own
+    // caption, not the outer frame's.
+    void framesAndTheButtonAreAnnouncedByTheirCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("announced");
+        QTest::newRow("fraName") << "fraName" << "Please Fill In The Below Details:";
+        QTest::newRow("fraBirthDay") << "fraBirthDay" << "Date Of Birth";
+        QTest::newRow("cmdNext") << "cmdNext" << "Next";
+    }
+    void framesAndTheButtonAreAnnouncedByTheirCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, announced);
+        auto* control = m_main->findChild<QWidget*>(name);
+        QVERIFY(control);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), announced);
     }
 
     void dateListsStartFilledAtTheirFirstEntry_data()
