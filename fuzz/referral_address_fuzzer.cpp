@@ -1,10 +1,11 @@
 // The refer-a-friend address for any five box texts: exactly the fields page, taf1 to taf6 in
 // that order, no character outside the unreserved set and %XX, and each field decoding to its
 // exact value: the page key, the five texts with leading and trailing spaces removed, and the
-// product folder address.
+// product folder address. A request longer than the browser can be handed is refused, never cut.
 
 #include "fuzz/fuzz_check.h"
 #include "web/mod_tell_a_friend.h"
+#include "web/web_texts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -114,6 +115,8 @@ void CheckAddress(const QString& address, const std::array<std::string, 7>& expe
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
+    // Up to Windows' 2,048 characters, so that seeds meet both sides of the limit.
+    const auto longestAddress = input.ConsumeIntegralInRange<qsizetype>(0, 2047);
     std::array<std::string, 5> typed;
     for (std::size_t i = 0; i + 1 < typed.size(); ++i) {
         typed[i] = input.ConsumeRandomLengthString();
@@ -133,14 +136,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     expected.back() = std::string(kSiteBase) + std::string(kProductFolder);
 
-    CheckAddress(lumo::modTellAFriend::BuildReferralAddress(record), expected);
+    const QString address = lumo::modTellAFriend::BuildReferralAddress(record);
+    CheckAddress(address, expected);
 
-    // The button's way: either a failing check's message and no address, or the same address.
-    const auto outcome = lumo::modTellAFriend::SubmitReferral(record);
+    // The button's way: a failing check's message and no address, or that same address, which
+    // then fits the limit; one too long for the limit is refused with its own message.
+    const auto outcome = lumo::modTellAFriend::SubmitReferral(record, longestAddress);
     LUMO_FUZZ_CHECK(outcome.failure.isEmpty() != outcome.address.isEmpty(),
                     "a message and an address at once, or neither");
     if (!outcome.address.isEmpty()) {
-        CheckAddress(outcome.address, expected);
+        LUMO_FUZZ_CHECK(outcome.address == address, "the button sends another address");
+        LUMO_FUZZ_CHECK(address.size() <= longestAddress, "%lld characters sent, limit %lld",
+                        static_cast<long long>(address.size()),
+                        static_cast<long long>(longestAddress));
+    } else if (outcome.failure ==
+               QString::fromUtf8(lumo::modTellAFriend::kReferralTooLongMessage)) {
+        LUMO_FUZZ_CHECK(address.size() > longestAddress, "%lld characters refused, limit %lld",
+                        static_cast<long long>(address.size()),
+                        static_cast<long long>(longestAddress));
     }
     return 0;
 }

@@ -158,7 +158,8 @@ private slots:
         QWidget* shown = window == kMain ? static_cast<QWidget*>(m_main.get()) : openResult();
         QVERIFY(shown);
         const PromotionLabels& labels = promotionsOf(*shown);
-        const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+        // The classic button face, whatever the desktop's palette.
+        const QColor buttonFace(240, 240, 240);
         const QColor brandBlue(0, 0, 255);
         for (QLabel* offer :
              {static_cast<QLabel*>(labels.lblCobrand), static_cast<QLabel*>(labels.lblFullBrand)}) {
