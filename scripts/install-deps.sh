@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building, running or testing needs, when missing.
-# Usage: install-deps.sh build|test|package
+# Usage: install-deps.sh build|test|package|fuzz
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
@@ -9,10 +9,15 @@ package_packages=(dpkg-dev file lintian desktop-file-utils appstream man-db grof
                   librsvg2-bin)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils "${package_packages[@]}")
 
+# The fuzz targets (scripts/fuzz.sh): clang with its libFuzzer and sanitizer runtimes, and the
+# symbolizer that puts file and line into a crash report. Nothing else needs them.
+fuzz_packages=(clang libclang-rt-14-dev llvm)
+
 packages=("${build_packages[@]}")
 case "${1:-build}" in
   test) packages+=("${test_packages[@]}") ;;
   package) packages+=("${package_packages[@]}") ;;
+  fuzz) packages+=("${fuzz_packages[@]}") ;;
 esac
 
 missing=()
