@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building, running or testing needs, when missing.
-# Usage: install-deps.sh build|test|package|bench
+# Usage: install-deps.sh build|test|package|fuzz|bench
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
@@ -12,10 +12,15 @@ test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils "${pac
 # xprop to watch it, callgrind to count instructions.
 bench_packages=(libgtest-dev libbenchmark-dev xvfb x11-utils valgrind)
 
+# The fuzz targets (scripts/fuzz.sh): clang with its libFuzzer and sanitizer runtimes, and the
+# symbolizer that puts file and line into a crash report. Nothing else needs them.
+fuzz_packages=(clang libclang-rt-14-dev llvm)
+
 packages=("${build_packages[@]}")
 case "${1:-build}" in
   test) packages+=("${test_packages[@]}") ;;
   package) packages+=("${package_packages[@]}") ;;
+  fuzz) packages+=("${fuzz_packages[@]}") ;;
   bench) packages+=("${bench_packages[@]}") ;;
 esac
 

@@ -12,8 +12,8 @@
 #include "ui/clickable_label.h"
 #include "ui/length_limit.h"
 #include "ui/look.h"
-#include "ui/whole_box_check_box.h"
 #include "ui/ui_texts.h"
+#include "ui/whole_box_check_box.h"
 #include "web/mod_help.h"
 #include "web/mod_tell_a_friend.h"
 
@@ -60,7 +60,6 @@ Box* referralBox(const char* name, const char* placeholder, const QRect& at, QWi
     box->setAccessibleName(toQString(placeholder));
     box->setGeometry(at);
     box->setFont(ui::look::verdana(ui::look::kBodyPointSize));
-    box->setPalette(QApplication::palette());
     return box;
 }
 } // namespace
@@ -96,10 +95,7 @@ frmNagScreen2::frmNagScreen2(ExitScreenServices services)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
     ui::look::makeFixedWindow(*this);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    ui::look::applyPaperLook(*this);
     setFixedSize(kClientSize);
     createControls();
     Form_Load();
@@ -145,7 +141,6 @@ void frmNagScreen2::createControls()
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setGeometry(twipsRect(1920, 1080, 3375, 285));
     cmdSubmit->setFont(ui::look::verdana(ui::look::kBodyPointSize, true));
-    cmdSubmit->setPalette(QApplication::palette());
     ui::look::nameAfterCaption(*cmdSubmit);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     txtName = referralBox<QLineEdit>("txtName", modTellAFriend::kNamePlaceholder,
@@ -185,7 +180,9 @@ void frmNagScreen2::createControls()
     Check1->setFont(ui::look::verdana(14.25));
     Check1->setCursor(Qt::PointingHandCursor);
     QPalette blue = Check1->palette();
-    blue.setColor(QPalette::WindowText, ui::look::kCheckBlue);
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        blue.setColor(role, ui::look::kCheckBlue);
+    }
     Check1->setPalette(blue);
     connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
 
@@ -207,7 +204,7 @@ void frmNagScreen2::createControls()
     lblNagScreen2Caption->move(twipsRect(1080, 240, 0, 0).topLeft());
 
     ui::look::setTabChain({cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail,
-                           txtFriendName, txtMessage});
+                           txtFriendName, txtMessage, lblGoToHome});
     cmdClose->setFocus();
 }
 

@@ -12,6 +12,7 @@
 #include "ui/frm_soul_urge.h"
 #include "ui/length_limit.h"
 #include "ui/look.h"
+#include "ui/promotion_labels.h"
 #include "ui/ui_texts.h"
 #include "web/mod_help.h"
 #include "web/update_reminder.h"
@@ -187,8 +188,10 @@ void frmMain::createMenus()
 
 void frmMain::chainTabOrder()
 {
-    look::setTabChain(
-        {txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear, cmdNext});
+    // The entries in their order, then the links; Tab passes over the offer that is covered.
+    look::setTabChain({txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear,
+                       cmdNext, m_promotions.Label61, m_promotions.lblCobrand,
+                       m_promotions.lblFullBrand});
 }
 
 void frmMain::Form_Load()

@@ -3,6 +3,7 @@
 #include "common/attempt.h"
 #include "common/qt_text.h"
 #include "platform/clipboard.h"
+#include "ui/clickable_label.h"
 #include "ui/closing_step.h"
 #include "ui/look.h"
 #include "ui/ui_texts.h"
@@ -56,7 +57,8 @@ frmSoulUrge::frmSoulUrge(const WindowServices& services)
     look::nameAfterCaption(*cmdback);
     connect(cmdback, &QPushButton::clicked, this, &frmSoulUrge::cmdback_Click);
 
-    QWidget::setTabOrder(cmdback, txtDisplay);
+    look::setTabChain({cmdback, txtDisplay, m_promotions.Label61, m_promotions.lblCobrand,
+                       m_promotions.lblFullBrand});
     cmdback->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTimer>
 #include <QValidator>
 #include <memory>
@@ -58,13 +59,31 @@ void limitLength(QLineEdit& box, int maxLength, std::function<void()> refused)
 
 void limitLength(QPlainTextEdit& box, int maxLength, std::function<void()> refused)
 {
+    // The box has no validator, so it remembers the last text within the limit and puts that
+    // back. Undoing the last step would not do: the box merges a run of typed characters into one
+    // step, so undo would take away everything typed before the keystroke that went too far.
+    struct Accepted {
+        QString text;
+        int cursor = 0;
+    };
+    auto accepted = std::make_shared<Accepted>(Accepted{box.toPlainText(), 0});
     const auto tell = afterTheChange(box, std::move(refused));
-    QObject::connect(&box, &QPlainTextEdit::textChanged, &box, [&box, maxLength, tell] {
-        if (box.document()->characterCount() - 1 > maxLength) {
-            // The change that went too far is the last step to undo; the box is back as it was.
-            QTimer::singleShot(0, &box, [&box] { box.undo(); });
-            tell();
+    QObject::connect(&box, &QPlainTextEdit::textChanged, &box, [&box, maxLength, accepted, tell] {
+        if (box.document()->characterCount() - 1 <= maxLength) {
+            accepted->text = box.toPlainText();
+            accepted->cursor = box.textCursor().position();
+            return;
         }
+        // Put back after the box has finished the change it is making.
+        QTimer::singleShot(0, &box, [&box, maxLength, accepted] {
+            if (box.document()->characterCount() - 1 > maxLength) {
+                box.setPlainText(accepted->text);
+                QTextCursor cursor = box.textCursor();
+                cursor.setPosition(accepted->cursor);
+                box.setTextCursor(cursor);
+            }
+        });
+        tell();
     });
 }
 

@@ -2,8 +2,8 @@
 #include "ui/frm_soul_urge.h"
 #include "window_harness.h"
 
-#include <QAction>
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -153,9 +153,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("announced");
-        QTest::newRow("fraName") << "fraName" << "Please Fill In The Below Details:";
-        QTest::newRow("fraBirthDay") << "fraBirthDay" << "Date Of Birth";
-        QTest::newRow("cmdNext") << "cmdNext" << "Next";
+        QTest::newRow("fraName") << "fraName"
+                                 << "Please Fill In The Below Details:";
+        QTest::newRow("fraBirthDay") << "fraBirthDay"
+                                     << "Date Of Birth";
+        QTest::newRow("cmdNext") << "cmdNext"
+                                 << "Next";
     }
     void framesAndTheButtonAreAnnouncedByTheirCaptions()
     {
@@ -204,21 +207,38 @@ private slots:
         QVERIFY(!list->isEditable());
     }
 
-    void tabGoesThroughTheEntriesInReadingOrder()
+    // The entries in reading order, then the links: the banner and the offer in front (the
+    // covered one is passed over), then round again.
+    void tabGoesThroughTheEntriesInReadingOrderThenTheLinks_data()
     {
+        QTest::addColumn<bool>("coBrandInFront");
+        QTest::newRow("full-brand offer in front") << false;
+        QTest::newRow("co-brand offer in front") << true;
+    }
+    void tabGoesThroughTheEntriesInReadingOrderThenTheLinks()
+    {
+        QFETCH(bool, coBrandInFront);
+        if (coBrandInFront) {
+            lumo::ui::showCoBrandOffer(m_main->promotions());
+        }
         QVERIFY(lumo::testing::showActive(*m_main));
         QCOMPARE(lumo::testing::focusName(), QStringLiteral("txtFirstName"));
         QStringList visited;
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 9; ++i) {
             QVERIFY(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << lumo::testing::focusName();
         }
-        const QStringList expected = {
-            QStringLiteral("txtMiddleName"), QStringLiteral("txtLastName"),
-            QStringLiteral("cboMonth"),      QStringLiteral("cboDate"),
-            QStringLiteral("cboYear"),       QStringLiteral("cmdNext"),
-            QStringLiteral("txtFirstName")};
+        const QStringList expected = {QStringLiteral("txtMiddleName"),
+                                      QStringLiteral("txtLastName"),
+                                      QStringLiteral("cboMonth"),
+                                      QStringLiteral("cboDate"),
+                                      QStringLiteral("cboYear"),
+                                      QStringLiteral("cmdNext"),
+                                      QStringLiteral("Label61"),
+                                      coBrandInFront ? QStringLiteral("lblCobrand")
+                                                     : QStringLiteral("lblFullBrand"),
+                                      QStringLiteral("txtFirstName")};
         QCOMPARE(visited, expected);
     }
 
