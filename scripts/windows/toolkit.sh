@@ -2,7 +2,7 @@
 # Builds Qt's base module for 64-bit Windows with MinGW-w64, from Debian's own Qt source package,
 # once: the result is cached under a folder named by Qt's version and this build's options, and
 # reused while it is there. Prints the folder on its last line.
-# Usage: toolkit.sh
+# Usage: toolkit.sh   (scripts/windows.sh runs it at low priority)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -49,10 +49,12 @@ fi
 work=$cache_root/work-$key
 rm -rf "$work"
 mkdir -p "$work"
+trap 'echo "Building Qt for Windows failed; the logs are in $work." >&2' ERR
 source_version=$(apt-cache showsrc qt6-base | sed -n 's/^Version: //p' | grep "^$qt_version" | head -n 1)
 [ -n "$source_version" ] || { echo "Debian offers no qt6-base $qt_version source." >&2; exit 1; }
 (cd "$work" && apt-get source --download-only -qq "qt6-base=$source_version" >/dev/null &&
   dpkg-source --no-check -x qt6-base_*.dsc source >/dev/null)
+scripts/windows/patch-qt-source.sh "$work/source"
 
 jobs=$(nproc)
 cmake -S "$work/source" -B "$work/build" -G Ninja \
@@ -62,6 +64,8 @@ cmake -S "$work/source" -B "$work/build" -G Ninja \
   "${qt_options[@]}" >"$work/configure.log"
 nice -n 19 cmake --build "$work/build" --parallel "$jobs" >"$work/build.log"
 cmake --install "$work/build" >"$work/install.log"
+# The licence texts go into the installer beside the DLLs.
+cp -r "$work/source/LICENSES" "$prefix/LICENSES"
 touch "$prefix/.complete"
 rm -rf "$work"
 echo "$prefix"
