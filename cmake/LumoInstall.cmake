@@ -15,6 +15,10 @@ set(LUMO_APP_ID "${lumo_default_app_id}" CACHE STRING
     "The desktop's id for the program: names its .desktop file, metainfo and icons")
 target_compile_definitions(lumo-soul-urge-number PRIVATE LUMO_APP_ID="${LUMO_APP_ID}")
 
+# The program itself, on every system; on Windows its DLLs go beside it (LumoWindows.cmake).
+install(TARGETS lumo-soul-urge-number RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The rest installs into a Linux desktop.
 if(WIN32)
   return()
 endif()
@@ -37,7 +41,6 @@ endforeach()
 add_custom_target(lumo_packaging_files ALL DEPENDS
   ${lumo_generated}/lumo-soul-urge-number.1.gz ${lumo_generated}/changelog.Debian.gz)
 
-install(TARGETS lumo-soul-urge-number RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${lumo_generated}/${LUMO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${lumo_generated}/${LUMO_APP_ID}.metainfo.xml
