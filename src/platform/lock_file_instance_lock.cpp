@@ -10,6 +10,8 @@ namespace lumo::platform {
 namespace {
 // How long a writer may take between creating its lock file and writing its owner into it.
 constexpr unsigned long kOwnerWriteMilliseconds = 100;
+// How long a copy waits for another that is taking an unreadable lock over.
+constexpr int kTakeoverWaitMilliseconds = 5000;
 
 bool ownerReadable(const QLockFile& lock)
 {
@@ -38,9 +40,18 @@ bool LockFileInstanceLock::anotherInstanceRunning()
         // A lock that names no owner, as a crash between creating and writing it leaves, would
         // refuse every later start. Give a copy that is writing it right now the moment it
         // needs, then take the lock over. Removing fails while a live copy holds the file.
+        // Copies taking over at the same time go one after another, so that none removes the
+        // lock another has just made in its place.
+        QLockFile takeover(m_path + QStringLiteral(".takeover"));
+        takeover.setStaleLockTime(0);
+        const bool alone = takeover.tryLock(kTakeoverWaitMilliseconds);
         QThread::msleep(kOwnerWriteMilliseconds);
-        if (!ownerReadable(*m_lock) && m_lock->removeStaleLockFile()) {
+        if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError &&
+            !ownerReadable(*m_lock) && m_lock->removeStaleLockFile()) {
             m_lock->tryLock(0);
+        }
+        if (alone) {
+            takeover.unlock();
         }
     }
     // Any failure other than a live owner (an unwritable folder, say) lets the program run.
