@@ -10,6 +10,13 @@ target_compile_definitions(lumo_options INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
   QT_DISABLE_DEPRECATED_UP_TO=0x060000)
 
+# The hardening Debian expects of a packaged program.
+if(NOT MSVC AND NOT WIN32)
+  target_compile_definitions(lumo_options INTERFACE
+    $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+  target_link_options(lumo_options INTERFACE LINKER:-z,relro,-z,now)
+endif()
+
 option(LUMO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(LUMO_SANITIZE AND NOT MSVC)
   target_compile_options(lumo_options INTERFACE

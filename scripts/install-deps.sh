@@ -1,19 +1,35 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building, running or testing needs, when missing.
-# Usage: install-deps.sh build|test|windows
+# Usage: install-deps.sh build|test|package|fuzz|bench|windows
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
-test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool)
+# Making the Debian package: dependencies from the binary, and the package's own checks.
+package_packages=(dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
+                  librsvg2-bin)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils "${package_packages[@]}")
+# The start-up benchmark (bench/startup.sh): the default preset's libraries, an X server, xev and
+# xprop to watch it, callgrind to count instructions.
+bench_packages=(libgtest-dev libbenchmark-dev xvfb x11-utils valgrind)
 
-packages=("${build_packages[@]}")
-[ "${1:-build}" = test ] && packages+=("${test_packages[@]}")
+# The fuzz targets (scripts/fuzz.sh): clang with its libFuzzer and sanitizer runtimes, and the
+# symbolizer that puts file and line into a crash report. Nothing else needs them.
+fuzz_packages=(clang libclang-rt-14-dev llvm)
 
 # The Windows build (scripts/windows.sh): MinGW-w64, the host Qt tools for cross-building Qt,
 # Debian's source tools (apt-get source), the icon renderers, NSIS, and Wine on Xvfb for its tests.
 windows_packages=(mingw-w64 g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev
   librsvg2-bin imagemagick nsis wine wine64 libgtest-dev xvfb xauth xdotool x11-utils xclip)
-[ "${1:-build}" = windows ] && packages+=("${windows_packages[@]}")
+
+packages=("${build_packages[@]}")
+case "${1:-build}" in
+  test) packages+=("${test_packages[@]}") ;;
+  package) packages+=("${package_packages[@]}") ;;
+  fuzz) packages+=("${fuzz_packages[@]}") ;;
+  bench) packages+=("${bench_packages[@]}") ;;
+  windows) packages+=("${windows_packages[@]}") ;;
+esac
+
 
 missing=()
 for package in "${packages[@]}"; do

@@ -7,7 +7,9 @@
 
 int main(int argc, char* argv[])
 {
-    const auto application = lumo::platform::openDesktopSession(argc, argv);
+    static char fallbackPath[] = "lumo-soul-urge-number";
+    const auto application = lumo::platform::openDesktopSession(
+        argc > 0 ? argv[0] : fallbackPath, QStringLiteral(LUMO_APP_ID));
     if (!application) {
         return 1;
     }

@@ -12,6 +12,10 @@ inline constexpr char kGoToHome[] = "Click Here To Visit Starwell Softwares";
 inline constexpr char kReferFrame[] = "Refer A Friend";
 inline constexpr char kSubmit[] = "Refer A Friend &Now";
 inline constexpr char kVisitNow[] = "Click Here To Visit Starwell Now";
+// The most characters a referral box takes; longer text is refused whole, with this message.
+inline constexpr int kLongestReferralValue = 1000;
+inline constexpr char kReferralValueTooLong[] =
+    "Please Enter A Shorter Text (At Most %1 Characters)";
 
 // The product-line blurb: two paragraphs, the second pushed onto a new line by a run of 61 blanks.
 inline constexpr char kProductLine[] =

@@ -7,10 +7,13 @@
 #include "platform/desktop_session.h"
 #include "platform/random_source.h"
 #include "platform/user_messages.h"
+#include "platform/web_opener_native.h"
 #include "ui/app_icon.h"
 #include "ui/clickable_label.h"
+#include "ui/length_limit.h"
 #include "ui/look.h"
 #include "ui/ui_texts.h"
+#include "ui/whole_box_check_box.h"
 #include "web/mod_help.h"
 #include "web/mod_tell_a_friend.h"
 
@@ -57,7 +60,6 @@ Box* referralBox(const char* name, const char* placeholder, const QRect& at, QWi
     box->setAccessibleName(toQString(placeholder));
     box->setGeometry(at);
     box->setFont(ui::look::verdana(ui::look::kBodyPointSize));
-    box->setPalette(QApplication::palette());
     return box;
 }
 } // namespace
@@ -93,10 +95,7 @@ frmNagScreen2::frmNagScreen2(ExitScreenServices services)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
     ui::look::makeFixedWindow(*this);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    ui::look::applyPaperLook(*this);
     setFixedSize(kClientSize);
     createControls();
     Form_Load();
@@ -142,7 +141,6 @@ void frmNagScreen2::createControls()
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setGeometry(twipsRect(1920, 1080, 3375, 285));
     cmdSubmit->setFont(ui::look::verdana(ui::look::kBodyPointSize, true));
-    cmdSubmit->setPalette(QApplication::palette());
     ui::look::nameAfterCaption(*cmdSubmit);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     txtName = referralBox<QLineEdit>("txtName", modTellAFriend::kNamePlaceholder,
@@ -157,6 +155,14 @@ void frmNagScreen2::createControls()
     for (QLineEdit* box : {txtName, txtEmail, txtFriendName, txtFriendEmail}) {
         setBoxText(box, box->accessibleName());
     }
+    const auto tooLong = [this] {
+        m_services.messages.critical(
+            this, toQString(texts::kReferralValueTooLong).arg(texts::kLongestReferralValue));
+    };
+    for (QLineEdit* box : {txtName, txtEmail, txtFriendName, txtFriendEmail}) {
+        ui::limitLength(*box, texts::kLongestReferralValue, tooLong);
+    }
+    ui::limitLength(*txtMessage, texts::kLongestReferralValue, tooLong);
     // The space rule of the two address boxes.
     txtEmail->installEventFilter(this);
     txtFriendEmail->installEventFilter(this);
@@ -167,14 +173,16 @@ void frmNagScreen2::createControls()
     ui::look::nameAfterCaption(*cmdClose);
     connect(cmdClose, &QPushButton::clicked, this, [this] { m_services.endProgram(); });
 
-    Check1 = new QCheckBox(toQString(texts::kVisitNow), this);
+    Check1 = new ui::WholeBoxCheckBox(toQString(texts::kVisitNow), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setAccessibleName(Check1->text());
     Check1->setGeometry(twipsRect(30, 2040, 7185, 555));
     Check1->setFont(ui::look::verdana(14.25));
     Check1->setCursor(Qt::PointingHandCursor);
     QPalette blue = Check1->palette();
-    blue.setColor(QPalette::WindowText, ui::look::kCheckBlue);
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        blue.setColor(role, ui::look::kCheckBlue);
+    }
     Check1->setPalette(blue);
     connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
 
@@ -196,7 +204,7 @@ void frmNagScreen2::createControls()
     lblNagScreen2Caption->move(twipsRect(1080, 240, 0, 0).topLeft());
 
     ui::look::setTabChain({cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail,
-                           txtFriendName, txtMessage});
+                           txtFriendName, txtMessage, lblGoToHome});
     cmdClose->setFocus();
 }
 
@@ -228,7 +236,7 @@ void frmNagScreen2::cmdSubmit_Click()
     const auto record =
         modTellAFriend::CaptureReferral(boxText(txtName), boxText(txtEmail), boxText(txtMessage),
                                         boxText(txtFriendName), boxText(txtFriendEmail));
-    const auto outcome = modTellAFriend::SubmitReferral(record);
+    const auto outcome = modTellAFriend::SubmitReferral(record, platform::longestWebAddress());
     if (!outcome.failure.isEmpty()) {
         m_services.messages.critical(this, outcome.failure);
     } else {

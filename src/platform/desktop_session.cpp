@@ -54,14 +54,21 @@ private:
 };
 } // namespace
 
-std::unique_ptr<QApplication> openDesktopSession(int& argc, char** argv)
+std::unique_ptr<QApplication> openDesktopSession(char* programPath, const QString& desktopId)
 {
     if (const QString reason = missingDisplayReason(); !reason.isEmpty()) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(reason));
         return nullptr;
     }
+    // The program takes no command line: Qt sees the program's path alone, so that options such
+    // as -stylesheet or -reverse change nothing. Qt keeps both for the application's lifetime.
+    static char* qtArgv[] = {programPath, nullptr};
+    static int qtArgc = 1;
     const DisplayStartGuard guard;
-    return std::make_unique<QApplication>(argc, argv);
+    auto application = std::make_unique<QApplication>(qtArgc, qtArgv);
+    // Lets the desktop match the windows to the program's menu entry and icon.
+    QGuiApplication::setDesktopFileName(desktopId);
+    return application;
 }
 
 } // namespace lumo::platform

@@ -12,10 +12,12 @@ namespace lumo::platform {
 // application object exists, so a machine without a display gets one clear line, not an abort.
 [[nodiscard]] QString missingDisplayReason();
 
-// Creates the application object. Where no window can be shown (no display named, or the named
-// one cannot be opened) it prints one line saying so and returns null, instead of Qt's plugin
-// messages and an abort.
-[[nodiscard]] std::unique_ptr<QApplication> openDesktopSession(int& argc, char** argv);
+// Creates the application object for the program at `programPath`, known to the desktop by
+// `desktopId`; any other argument the program was given is ignored. Where no window can be shown
+// (no display named, or the named one cannot be opened) it prints one line saying so and returns
+// null, instead of Qt's plugin messages and an abort.
+[[nodiscard]] std::unique_ptr<QApplication> openDesktopSession(char* programPath,
+                                                               const QString& desktopId);
 
 // Keeps `window` above all other windows, other programs' included, without showing it.
 void makeTopmost(QWidget& window);

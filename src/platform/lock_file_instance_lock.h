@@ -8,8 +8,9 @@
 
 namespace lumo::platform {
 
-// A QLockFile in the per-user runtime folder. QLockFile records the owner's process id, so a lock
-// left by a copy that crashed or was killed is recognised as stale and taken over.
+// A QLockFile in a folder only this user can write to. QLockFile records the owner's process id,
+// so a lock left by a copy that crashed or was killed is recognised as stale and taken over; so
+// is a lock file whose owner cannot be read at all.
 class LockFileInstanceLock final : public InstanceLock {
 public:
     explicit LockFileInstanceLock(QString lockFilePath);

@@ -10,6 +10,11 @@ MessageAnswer QtUserMessages::show(QWidget* parent, const QString& text, const Q
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
                                                   : QMessageBox::Information,
                     title, text, QMessageBox::NoButton, parent);
+    if (parent == nullptr) {
+        // A box of no window of this copy, such as the refusal of a second copy, must not open
+        // behind a window that stays on top (the running copy's exit screen).
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

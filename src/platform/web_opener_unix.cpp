@@ -15,6 +15,14 @@ public:
 };
 } // namespace
 
+// The browser gets the address as one program argument, and Linux takes at most 128 KiB, its
+// closing zero included, in one argument.
+qsizetype longestWebAddress() noexcept
+{
+    constexpr qsizetype kLongestArgument = 128 * 1024 - 1;
+    return kLongestArgument;
+}
+
 std::unique_ptr<WebOpener> createNativeWebOpener()
 {
     return std::make_unique<DesktopServicesWebOpener>();

@@ -22,6 +22,14 @@ public:
 };
 } // namespace
 
+// The shell and the browsers it starts are only sure to keep an address of up to 2048
+// characters whole (INTERNET_MAX_URL_LENGTH, less room for the scheme's own part).
+qsizetype longestWebAddress() noexcept
+{
+    constexpr qsizetype kLongestShellAddress = 2048;
+    return kLongestShellAddress;
+}
+
 std::unique_ptr<WebOpener> createNativeWebOpener()
 {
     return std::make_unique<ShellExecuteWebOpener>();

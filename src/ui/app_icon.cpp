@@ -1,5 +1,7 @@
 #include "ui/app_icon.h"
 
+#include <QApplication>
+
 // Resources of a static library must be registered by hand before first use.
 static void initLumoResources()
 {
@@ -8,15 +10,27 @@ static void initLumoResources()
 
 namespace lumo::ui {
 
-QPixmap applicationPixmap()
-{
-    initLumoResources();
-    return QPixmap(QStringLiteral(":/lumo/app-icon-32.png"));
-}
+namespace {
+// Every size the icon is drawn at, so that title bars, task switchers and picture boxes stay
+// sharp at any screen scale.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int kPictureSize = 32;
+} // namespace
 
 QIcon applicationIcon()
 {
-    return QIcon(applicationPixmap());
+    initLumoResources();
+    QIcon icon;
+    for (const int size : kIconSizes) {
+        icon.addFile(QStringLiteral(":/lumo/icons/%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+QPixmap applicationPixmap()
+{
+    // 32 × 32 logical pixels, drawn from the size that fills them on this screen.
+    return applicationIcon().pixmap(QSize(kPictureSize, kPictureSize), qApp->devicePixelRatio());
 }
 
 } // namespace lumo::ui

@@ -5,8 +5,9 @@
 
 namespace lumo::ui {
 
-// The 32 x 32 application image, used as every window's icon and in the picture boxes.
+// The application image, 32 x 32 logical pixels, shown by the picture boxes.
 [[nodiscard]] QPixmap applicationPixmap();
+// The application icon at every size it is drawn in: every window's icon.
 [[nodiscard]] QIcon applicationIcon();
 
 } // namespace lumo::ui

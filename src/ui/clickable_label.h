@@ -4,7 +4,9 @@
 
 namespace lumo::ui {
 
-// A label that acts as a link: pointing-hand pointer, clicked on a left-button release inside it.
+// A label that acts as a link: pointing-hand pointer, clicked on a left-button release inside it,
+// reached with Tab and followed with Enter or Space, framed while it has the focus, and known to
+// screen readers as a link.
 class ClickableLabel final : public QLabel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ClickableLabel)
@@ -12,11 +14,20 @@ class ClickableLabel final : public QLabel {
 public:
     ClickableLabel(const QString& objectName, const QString& caption, QWidget* parent);
 
+    // A link hidden behind another takes no focus and is not announced.
+    void setCovered(bool covered);
+    [[nodiscard]] bool isCovered() const { return m_covered; }
+
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_covered = false;
 };
 
 // A caption shown as a label shows it: a doubled ampersand stands for one.

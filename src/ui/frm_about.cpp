@@ -83,6 +83,8 @@ frmAbout::frmAbout(modHelp::PageLauncher& pages, QWidget* parent)
 
     connect(lblCoBrand, &ClickableLabel::clicked, this, [&pages] { pages.OpenFullyBrandedPage(); });
     connect(lblHomePage, &ClickableLabel::clicked, this, [&pages] { pages.OpenHomePage(); });
+    // OK first, then the links from top to bottom.
+    look::setTabChain({cmdOK, lblHomePage, lblCoBrand});
     cmdOK->setFocus();
 }
 

@@ -10,7 +10,9 @@
 #include "ui/closing_step.h"
 #include "ui/frm_about.h"
 #include "ui/frm_soul_urge.h"
+#include "ui/length_limit.h"
 #include "ui/look.h"
+#include "ui/promotion_labels.h"
 #include "ui/ui_texts.h"
 #include "web/mod_help.h"
 #include "web/update_reminder.h"
@@ -104,6 +106,7 @@ void frmMain::createControls(QWidget& client)
     fraName = named(new QGroupBox(toQString(texts::kFraName), &client), "fraName",
                     twipsRect(80, 720, 6255, 1605));
     fraName->setFont(look::verdana(look::kBodyPointSize, true));
+    fraName->setAccessibleName(toQString(texts::kFraName));
     auto* filter = new CapitalisingFilter(this);
     txtLastName =
         nameBox("txtLastName", texts::kLastName, twipsRect(4200, 450, 1935, 345), fraName, filter);
@@ -111,10 +114,18 @@ void frmMain::createControls(QWidget& client)
                             fraName, filter);
     txtFirstName =
         nameBox("txtFirstName", texts::kFirstName, twipsRect(90, 450, 1905, 345), fraName, filter);
+    for (QLineEdit* box : {txtFirstName, txtMiddleName, txtLastName}) {
+        limitLength(*box, texts::kLongestNamePart, [this] {
+            m_services.messages.information(
+                this, toQString(texts::kNameTooLong).arg(texts::kLongestNamePart));
+        });
+    }
 
     fraBirthDay = named(new QGroupBox(toQString(texts::kFraBirthDay), fraName), "fraBirthDay",
                         twipsRect(120, 840, 6045, 645));
     fraBirthDay->setFont(look::verdana(look::kBodyPointSize, true));
+    // Named outright: left to itself, the inner frame is announced by the outer frame's caption.
+    fraBirthDay->setAccessibleName(toQString(texts::kFraBirthDay));
     cboDate = dateList("cboDate", texts::kDay, twipsRect(1760, 210, 855, 315), fraBirthDay);
     cboMonth = dateList("cboMonth", texts::kMonth, twipsRect(120, 210, 1455, 315), fraBirthDay);
     cboYear = dateList("cboYear", texts::kYear, twipsRect(2800, 210, 975, 315), fraBirthDay);
@@ -177,8 +188,10 @@ void frmMain::createMenus()
 
 void frmMain::chainTabOrder()
 {
-    look::setTabChain(
-        {txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear, cmdNext});
+    // The entries in their order, then the links; Tab passes over the offer that is covered.
+    look::setTabChain({txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear,
+                       cmdNext, m_promotions.Label61, m_promotions.lblCobrand,
+                       m_promotions.lblFullBrand});
 }
 
 void frmMain::Form_Load()

@@ -3,6 +3,7 @@
 #include "common/attempt.h"
 #include "common/qt_text.h"
 #include "platform/clipboard.h"
+#include "ui/clickable_label.h"
 #include "ui/closing_step.h"
 #include "ui/look.h"
 #include "ui/ui_texts.h"
@@ -56,12 +57,16 @@ frmSoulUrge::frmSoulUrge(const WindowServices& services)
     look::nameAfterCaption(*cmdback);
     connect(cmdback, &QPushButton::clicked, this, &frmSoulUrge::cmdback_Click);
 
-    QWidget::setTabOrder(cmdback, txtDisplay);
+    look::setTabChain({cmdback, txtDisplay, m_promotions.Label61, m_promotions.lblCobrand,
+                       m_promotions.lblFullBrand});
     cmdback->setFocus();
 }
 
 void frmSoulUrge::InsertReport(const QString& report)
 {
+    // The heading line ("Your Soul Urge Number is:N") describes the window, so that a screen
+    // reader says the number as the window opens, while Back keeps the focus.
+    setAccessibleDescription(report.section(QStringLiteral("\r\n"), 0, 0));
     txtDisplay->textCursor().insertText(report);
     QTextCursor caret = txtDisplay->textCursor();
     caret.setPosition(0);

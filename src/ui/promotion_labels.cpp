@@ -25,8 +25,8 @@ ClickableLabel* brandLabel(const QString& name, const char* caption, const QRect
     auto* label = new ClickableLabel(name, displayedCaption(caption), &parent);
     label->setGeometry(at);
     QPalette palette = label->palette();
-    // Opaque on the system's button face, so only the label in front shows and takes clicks.
-    palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    // Opaque on the button face, so only the label in front shows and takes clicks.
+    palette.setColor(QPalette::Window, look::kButtonFace);
     palette.setColor(QPalette::WindowText, look::kBrandText);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
@@ -54,17 +54,22 @@ PromotionLabels createPromotionLabels(QWidget& window, const PromotionGeometry& 
                      [&pages] { pages.OpenCoBrandPage(); });
     QObject::connect(labels.lblFullBrand, &ClickableLabel::clicked, labels.lblFullBrand,
                      [&pages] { pages.OpenFullyBrandedPage(); });
+    showFullBrandOffer(labels);
     return labels;
 }
 
 void showCoBrandOffer(PromotionLabels& labels)
 {
     labels.lblCobrand->raise();
+    labels.lblCobrand->setCovered(false);
+    labels.lblFullBrand->setCovered(true);
 }
 
 void showFullBrandOffer(PromotionLabels& labels)
 {
     labels.lblFullBrand->raise();
+    labels.lblFullBrand->setCovered(false);
+    labels.lblCobrand->setCovered(true);
 }
 
 } // namespace lumo::ui

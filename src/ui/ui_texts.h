@@ -42,6 +42,11 @@ inline constexpr char kSpecifyYear[] = "Please Specify Your Birth Year";
 inline constexpr char kWrongFebruaryDay[] = "Please Enter Correct Date Or Month!";
 inline constexpr char kWrongThirtyFirst[] = "Please Enter Correct Date Or Month !";
 
+// The most characters a name box takes: far beyond any name, and short enough that the window
+// never stalls over a huge paste. Longer text is refused whole, with this message.
+inline constexpr int kLongestNamePart = 1000;
+inline constexpr char kNameTooLong[] = "Please Enter A Shorter Name (At Most %1 Characters)";
+
 // The picture boxes that show the application icon.
 inline constexpr char kIconName[] = "Lumo Soul Urge Number icon";
 

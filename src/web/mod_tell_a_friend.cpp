@@ -77,20 +77,24 @@ QString BuildReferralAddress(const ReferralRecord& record)
     return address;
 }
 
-ReferralOutcome SendReferral(const ReferralRecord& record)
+ReferralOutcome SendReferral(const ReferralRecord& record, qsizetype longestAddress)
 {
     if (QString failure = CheckOtherFields(record); !failure.isEmpty()) {
         return {.failure = std::move(failure), .address = {}};
     }
-    return {.failure = {}, .address = BuildReferralAddress(record)};
+    QString address = BuildReferralAddress(record);
+    if (address.size() > longestAddress) {
+        return {.failure = toQString(kReferralTooLongMessage), .address = {}};
+    }
+    return {.failure = {}, .address = std::move(address)};
 }
 
-ReferralOutcome SubmitReferral(const ReferralRecord& record)
+ReferralOutcome SubmitReferral(const ReferralRecord& record, qsizetype longestAddress)
 {
     if (QString failure = CheckEmailAddresses(record); !failure.isEmpty()) {
         return {.failure = std::move(failure), .address = {}};
     }
-    return SendReferral(record);
+    return SendReferral(record, longestAddress);
 }
 
 } // namespace lumo::modTellAFriend

@@ -33,9 +33,12 @@ struct ReferralOutcome {
     QString address;
 };
 
-// Checks the name, message and friend's name, then builds the request.
-[[nodiscard]] ReferralOutcome SendReferral(const ReferralRecord& record);
+// Checks the name, message and friend's name, then builds the request. A request longer than
+// `longestAddress` characters could not reach the browser whole, so it is refused with a message
+// of its own rather than dropped on the way.
+[[nodiscard]] ReferralOutcome SendReferral(const ReferralRecord& record, qsizetype longestAddress);
 // The refer-a-friend button: checks the e-mail addresses first, then SendReferral.
-[[nodiscard]] ReferralOutcome SubmitReferral(const ReferralRecord& record);
+[[nodiscard]] ReferralOutcome SubmitReferral(const ReferralRecord& record,
+                                             qsizetype longestAddress);
 
 } // namespace lumo::modTellAFriend

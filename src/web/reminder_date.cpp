@@ -1,5 +1,6 @@
 #include "web/reminder_date.h"
 
+#include <QRegularExpression>
 #include <cstdlib>
 
 namespace lumo::modHelp {
@@ -51,7 +52,13 @@ QString ReminderDateFormat(const QLocale& locale)
 
 QString FormatReminderDate(QDate date, const QLocale& locale)
 {
-    return locale.toString(date, ReminderDateFormat(locale));
+    // Some locales write digits that Qt cannot read back; the reminder would then find no date
+    // at every start and never come. Those get the ISO form, which reads back everywhere.
+    const QString text = locale.toString(date, ReminderDateFormat(locale));
+    if (locale.toDate(text, ReminderDateFormat(locale)) == date) {
+        return text;
+    }
+    return date.toString(Qt::ISODate);
 }
 
 QDate ParseReminderDate(const QString& text, const QLocale& locale, QDate today)
@@ -59,6 +66,11 @@ QDate ParseReminderDate(const QString& text, const QLocale& locale, QDate today)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) {
         return {};
+    }
+    // The ISO form, as written where the locale's own form does not read back.
+    static const QRegularExpression iso(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
+    if (iso.match(trimmed).hasMatch()) {
+        return QDate::fromString(trimmed, Qt::ISODate);
     }
     if (const QDate date = locale.toDate(trimmed, ReminderDateFormat(locale)); date.isValid()) {
         return date;

@@ -17,6 +17,9 @@ inline constexpr char kProperEmailMessage[] = "Please Enter Proper Email Address
 inline constexpr char kNameMissingMessage[] = "Please Enter Your Name";
 inline constexpr char kMessageMissingMessage[] = "Please Enter Your Message";
 inline constexpr char kFriendNameMissingMessage[] = "Please Enter Your Friend's Name";
+// Shown when the request would be too long for the browser to receive whole.
+inline constexpr char kReferralTooLongMessage[] =
+    "Your Referral Is Too Long To Send. Please Shorten Your Message";
 // Shown when a space is typed into either e-mail box; the keystroke is dropped.
 inline constexpr char kEmailSpaceMessage[] = "Email Address Cannot Contain Space";
 

@@ -1,5 +1,8 @@
 #include "exit_screen_harness.h"
+#include "platform/web_opener_native.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -175,6 +178,54 @@ private slots:
         QCOMPARE(form.read().name, QStringLiteral("  Ann Lee "));
         QVERIFY(h.screen->isVisible());
         QCOMPARE(h.endProgramCalls, 0);
+    }
+
+    // However much is pasted, the request never goes out longer than this system hands to the
+    // browser whole: the boxes refuse what is too long, and a request that would still not fit
+    // is refused with a message. Filled with the widest characters (three UTF-8 bytes, nine
+    // characters once encoded), every box at its fullest.
+    void fullestReferralIsNeverDroppedOnTheWay()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        const auto paste = [&h](const char* box, const QString& text) {
+            auto* target = h.screen->findChild<QWidget*>(QLatin1String(box));
+            target->setFocus();
+            lumo::app::setBoxText(target, QString());
+            QApplication::clipboard()->setText(text);
+            if (auto* line = qobject_cast<QLineEdit*>(target)) {
+                line->paste();
+            } else {
+                qobject_cast<QPlainTextEdit*>(target)->paste();
+            }
+            QCoreApplication::processEvents();
+            return lumo::app::boxText(target);
+        };
+        const QChar wide(0x20AC); // the euro sign
+        const QString full(1000, wide);
+        const QString address = QString(997, wide) + QStringLiteral("@.");
+        QCOMPARE(paste("txtName", full), full);
+        QCOMPARE(paste("txtEmail", QLatin1Char('a') + address), QLatin1Char('a') + address);
+        QCOMPARE(paste("txtFriendName", full), full);
+        QCOMPARE(paste("txtFriendEmail", QLatin1Char('b') + address), QLatin1Char('b') + address);
+        QCOMPARE(paste("txtMessage", QString(200 * 1000, wide)), QString());
+        QCOMPARE(paste("txtMessage", full), full);
+        h.messages.shown.clear();
+
+        ReferralForm(h).submit();
+
+        const qsizetype limit = lumo::platform::longestWebAddress();
+        if (h.web.opened.isEmpty()) {
+            QCOMPARE(h.messages.texts(),
+                     QStringList{QStringLiteral(
+                         "Your Referral Is Too Long To Send. Please Shorten Your Message")});
+        } else {
+            QVERIFY(h.messages.shown.isEmpty());
+            QCOMPARE(h.web.opened.size(), 1);
+            QVERIFY(h.web.opened.front().size() <= limit);
+            QVERIFY(h.web.opened.front().contains(QStringLiteral("&taf3=") + encoded(full) +
+                                                  QStringLiteral("&taf4=")));
+        }
     }
 };
 

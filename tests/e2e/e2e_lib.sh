@@ -82,3 +82,15 @@ e2e_start() {
     E2E_LAST_PID=$!
     E2E_PIDS+=("$E2E_LAST_PID")
 }
+
+# Starts a private X display without a window manager and exports DISPLAY; Xvfb's id goes to
+# E2E_LAST_PID. Xvfb picks a free display itself and writes its number once it accepts clients;
+# -noreset keeps it from resetting, and refusing clients for a moment, whenever the last client
+# leaves.
+e2e_start_display() {
+    e2e_start xvfb Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 \
+        3>"$E2E_WORK/display"
+    e2e_wait_until 20 test -s "$E2E_WORK/display" || e2e_fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$E2E_WORK/display")"
+    e2e_wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1 || e2e_fail "no display $DISPLAY"
+}

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a private X display with no window manager: a second copy shows only
 # "Application is already running" and ends when it is answered; of three copies started at
-# once exactly one opens its main window; a killed copy does not keep the next one from running.
+# once exactly one opens its main window; neither a killed copy nor an empty lock file keeps the
+# next one from running.
 # Usage: single_instance.sh <program>
 set -u
 
@@ -19,13 +20,8 @@ readonly BOX_TITLE='^Lumo Soul Urge Number$'
 readonly START_SECONDS=30
 readonly EXIT_SECONDS=15
 
-# Xvfb picks a free display itself and writes its number once it accepts clients; -noreset
-# keeps it from resetting, and refusing clients for a moment, whenever the last client leaves.
-e2e_start xvfb Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$E2E_WORK/display"
+e2e_start_display
 xvfb_pid=$E2E_LAST_PID
-e2e_wait_until 20 test -s "$E2E_WORK/display" || e2e_fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$E2E_WORK/display")"
-e2e_wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1 || e2e_fail "no display $DISPLAY"
 
 # The visible windows of process $1 whose whole title matches $2.
 windows_of() {
@@ -108,7 +104,16 @@ kill -9 "$winner"
 e2e_wait_until "$EXIT_SECONDS" e2e_ended "$winner" || e2e_fail "the killed copy is still there"
 wait "$winner" 2>/dev/null # reaped quietly: its death by signal is intended
 e2e_start after_kill "$program"
-expect_main_window "$E2E_LAST_PID" "the copy started after kill -9"
+after_kill=$E2E_LAST_PID
+expect_main_window "$after_kill" "the copy started after kill -9"
+kill -TERM "$after_kill"
+e2e_wait_until "$EXIT_SECONDS" e2e_ended "$after_kill" || e2e_fail "the copy did not end"
+
+# A lock file that names no owner, as a crash between creating and writing it leaves, is taken
+# over too.
+: >"$XDG_RUNTIME_DIR/lumo-soul-urge-number.lock"
+e2e_start after_empty_lock "$program"
+expect_main_window "$E2E_LAST_PID" "the copy started over an empty lock file"
 
 kill -TERM "$xvfb_pid" 2>/dev/null
 echo "PASS"

@@ -3,7 +3,9 @@
 // Small helpers shared by the tests that drive windows.
 
 #include <QApplication>
+#include <QColor>
 #include <QEvent>
+#include <QImage>
 #include <QLatin1String>
 #include <QObject>
 #include <QStringList>
@@ -48,6 +50,18 @@ inline QWidget* windowNamed(const QString& name)
         }
     }
     return nullptr;
+}
+
+// How many pixels of `image` are exactly `colour`.
+inline int pixelsOf(const QImage& image, const QColor& colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
 }
 
 // Runs the deletions that closing a window with WA_DeleteOnClose has posted.

@@ -2,6 +2,7 @@
 #include "ui/frm_soul_urge.h"
 #include "window_harness.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,6 +28,46 @@ class EntryChecksTest final : public lumo::testing::ShownMainWindowTest {
     Q_OBJECT
 
 private slots:
+    // A name box takes up to 1000 characters; a longer paste is refused whole with a message,
+    // and the box keeps what it had: the number always belongs to the whole text entered.
+    void longPastesAreTakenWholeOrRefusedWhole_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("length"); // pasted after the three letters already there
+        QTest::addColumn<bool>("taken");
+        for (const char* box : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+            QTest::addRow("%s, to 1000", box) << QString::fromLatin1(box) << 997 << true;
+            QTest::addRow("%s, to 1001", box) << QString::fromLatin1(box) << 998 << false;
+            QTest::addRow("%s, to 32768", box) << QString::fromLatin1(box) << 32765 << false;
+        }
+    }
+    void longPastesAreTakenWholeOrRefusedWhole()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, length);
+        QFETCH(bool, taken);
+        auto* edit = m_main->findChild<QLineEdit*>(box);
+        QVERIFY(edit);
+        edit->setText(QStringLiteral("ANN"));
+        edit->setCursorPosition(3);
+        QApplication::clipboard()->setText(QString(length - 1, QLatin1Char('I')) +
+                                           QLatin1Char('A'));
+        edit->paste();
+        if (taken) {
+            QCOMPARE(edit->text().size(), 1000);
+            QVERIFY(edit->text().endsWith(QStringLiteral("IIA")));
+            QCoreApplication::processEvents();
+            QVERIFY(m_harness->messages.shown.isEmpty());
+        } else {
+            QCOMPARE(edit->text(), QStringLiteral("ANN"));
+            QTRY_COMPARE(m_harness->messages.texts(),
+                         QStringList{QStringLiteral(
+                             "Please Enter A Shorter Name (At Most 1000 Characters)")});
+            QCOMPARE(m_harness->messages.shown.front().icon,
+                     lumo::platform::MessageIcon::Information);
+        }
+    }
+
     void missingEntryIsReported_data()
     {
         QTest::addColumn<QString>("first");

@@ -2,6 +2,7 @@
 #include "ui/frm_soul_urge.h"
 #include "window_harness.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -146,6 +147,30 @@ private slots:
         QCOMPARE(control->accessibleName(), accessibleName);
     }
 
+    // As a screen reader hears them, through the accessibility interface: each frame by its own
+    // caption, not the outer frame's.
+    void framesAndTheButtonAreAnnouncedByTheirCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("announced");
+        QTest::newRow("fraName") << "fraName"
+                                 << "Please Fill In The Below Details:";
+        QTest::newRow("fraBirthDay") << "fraBirthDay"
+                                     << "Date Of Birth";
+        QTest::newRow("cmdNext") << "cmdNext"
+                                 << "Next";
+    }
+    void framesAndTheButtonAreAnnouncedByTheirCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, announced);
+        auto* control = m_main->findChild<QWidget*>(name);
+        QVERIFY(control);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), announced);
+    }
+
     void dateListsStartFilledAtTheirFirstEntry_data()
     {
         QTest::addColumn<QString>("name");
@@ -182,21 +207,38 @@ private slots:
         QVERIFY(!list->isEditable());
     }
 
-    void tabGoesThroughTheEntriesInReadingOrder()
+    // The entries in reading order, then the links: the banner and the offer in front (the
+    // covered one is passed over), then round again.
+    void tabGoesThroughTheEntriesInReadingOrderThenTheLinks_data()
     {
+        QTest::addColumn<bool>("coBrandInFront");
+        QTest::newRow("full-brand offer in front") << false;
+        QTest::newRow("co-brand offer in front") << true;
+    }
+    void tabGoesThroughTheEntriesInReadingOrderThenTheLinks()
+    {
+        QFETCH(bool, coBrandInFront);
+        if (coBrandInFront) {
+            lumo::ui::showCoBrandOffer(m_main->promotions());
+        }
         QVERIFY(lumo::testing::showActive(*m_main));
         QCOMPARE(lumo::testing::focusName(), QStringLiteral("txtFirstName"));
         QStringList visited;
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 9; ++i) {
             QVERIFY(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << lumo::testing::focusName();
         }
-        const QStringList expected = {
-            QStringLiteral("txtMiddleName"), QStringLiteral("txtLastName"),
-            QStringLiteral("cboMonth"),      QStringLiteral("cboDate"),
-            QStringLiteral("cboYear"),       QStringLiteral("cmdNext"),
-            QStringLiteral("txtFirstName")};
+        const QStringList expected = {QStringLiteral("txtMiddleName"),
+                                      QStringLiteral("txtLastName"),
+                                      QStringLiteral("cboMonth"),
+                                      QStringLiteral("cboDate"),
+                                      QStringLiteral("cboYear"),
+                                      QStringLiteral("cmdNext"),
+                                      QStringLiteral("Label61"),
+                                      coBrandInFront ? QStringLiteral("lblCobrand")
+                                                     : QStringLiteral("lblFullBrand"),
+                                      QStringLiteral("txtFirstName")};
         QCOMPARE(visited, expected);
     }
 

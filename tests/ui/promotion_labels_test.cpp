@@ -12,6 +12,7 @@
 using lumo::modHelp::Page;
 using lumo::testing::child;
 using lumo::testing::offerInFront;
+using lumo::testing::pixelsOf;
 using lumo::testing::WindowHarness;
 using lumo::ui::frmMain;
 using lumo::ui::PromotionLabels;
@@ -20,17 +21,6 @@ namespace {
 const QString kMain = QStringLiteral("main");
 const QString kResult = QStringLiteral("result");
 
-// Pixels that are exactly `colour`.
-int pixelsOf(const QImage& image, const QColor& colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            count += image.pixelColor(x, y) == colour ? 1 : 0;
-        }
-    }
-    return count;
-}
 } // namespace
 
 // The promotion labels and the menu entries of the working windows, and the pages they open.
@@ -158,7 +148,8 @@ private slots:
         QWidget* shown = window == kMain ? static_cast<QWidget*>(m_main.get()) : openResult();
         QVERIFY(shown);
         const PromotionLabels& labels = promotionsOf(*shown);
-        const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+        // The classic button face, whatever the desktop's palette.
+        const QColor buttonFace(240, 240, 240);
         const QColor brandBlue(0, 0, 255);
         for (QLabel* offer :
              {static_cast<QLabel*>(labels.lblCobrand), static_cast<QLabel*>(labels.lblFullBrand)}) {

@@ -89,6 +89,9 @@ private slots:
         QCOMPARE(box->textCursor().position(), 0);
         QCOMPARE(box->verticalScrollBar()->value(), 0);
         QCOMPARE(lumo::testing::focusName(), QStringLiteral("cmdback"));
+        // A screen reader learns the number as the window opens.
+        QCOMPARE(result->accessibleDescription(),
+                 QStringLiteral("Your Soul Urge Number is:%1").arg(number));
         QCOMPARE(lumo::testing::visibleWindows(), QStringList{QStringLiteral("frmSoulUrge")});
     }
 

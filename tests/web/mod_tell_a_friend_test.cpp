@@ -15,6 +15,9 @@ const QString kUntouchedMessage = QStringLiteral("Your Message\r\n");
 const QString kProductFolderEncoded = QString::fromLatin1(
     QUrl::toPercentEncoding(QStringLiteral(LUMO_SITE_BASE "/lumo-free-soul-urge-number/")));
 
+// Room enough for every request of these tests.
+constexpr qsizetype kLongestAddress = 128 * 1024 - 1;
+
 const QString kDistinct = QStringLiteral("Please Enter Distinct Email Addresses");
 const QString kProper = QStringLiteral("Please Enter Proper Email Address");
 const QString kNameMissing = QStringLiteral("Please Enter Your Name");
@@ -151,7 +154,7 @@ TEST(SubmitReferral, ValidRecordGivesTheRequestAndNoMessage)
 {
     auto record = validRecord();
     record.message = kUntouchedMessage;
-    const auto outcome = SubmitReferral(record);
+    const auto outcome = SubmitReferral(record, kLongestAddress);
     EXPECT_EQ(outcome.failure, QString());
     EXPECT_EQ(outcome.address,
               kRequestStart +
@@ -180,7 +183,7 @@ TEST(SubmitReferral, FailingCheckGivesItsMessageAndNoRequest)
          kDistinct},
     };
     for (const auto& c : cases) {
-        const auto outcome = SubmitReferral(c.record);
+        const auto outcome = SubmitReferral(c.record, kLongestAddress);
         EXPECT_EQ(outcome.failure, c.expected);
         EXPECT_EQ(outcome.address, QString());
     }
@@ -196,10 +199,30 @@ TEST(SendReferral, SkipsTheEmailChecksAndGivesTheSameRequestEachTime)
                        "&taf5=jo%40example.com&taf6=") +
         kProductFolderEncoded;
     for (int press = 0; press < 2; ++press) {
-        const auto outcome = SendReferral(record);
+        const auto outcome = SendReferral(record, kLongestAddress);
         EXPECT_EQ(outcome.failure, QString());
         EXPECT_EQ(outcome.address, expected);
     }
+}
+
+// A request the browser could not receive whole is refused with its own message, never
+// dropped on the way; one that just fits goes.
+TEST(SendReferral, RefusesARequestLongerThanTheSystemPassesOn)
+{
+    auto record = validRecord();
+    const QString request =
+        kRequestStart +
+        QStringLiteral("&taf1=Jo%20Smith&taf2=jo%40example.com&taf3=Hello&taf4=Ann"
+                       "&taf5=ann%40example.org&taf6=") +
+        kProductFolderEncoded;
+    const auto fits = SubmitReferral(record, request.size());
+    EXPECT_EQ(fits.failure, QString());
+    EXPECT_EQ(fits.address, request);
+
+    const auto tooLong = SubmitReferral(record, request.size() - 1);
+    EXPECT_EQ(tooLong.failure,
+              QStringLiteral("Your Referral Is Too Long To Send. Please Shorten Your Message"));
+    EXPECT_EQ(tooLong.address, QString());
 }
 
 } // namespace

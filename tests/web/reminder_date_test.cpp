@@ -28,6 +28,36 @@ TEST(ReminderDate, RoundTripsInEveryLocaleWithAFourDigitYear)
     }
 }
 
+// Every locale Qt knows: whatever the stored text is, it reads back as the same date, so the
+// reminder keeps its 14 days everywhere.
+TEST(ReminderDate, RoundTripsInEveryLocaleQtKnows)
+{
+    const QDate dates[] = {kToday, QDate(2000, 2, 29), QDate(1999, 12, 31), QDate(2124, 7, 4)};
+    const auto locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(locales.size(), 300);
+    int isoLocales = 0;
+    for (const QLocale& locale : locales) {
+        for (const QDate& date : dates) {
+            const QString text = FormatReminderDate(date, locale);
+            ASSERT_EQ(ParseReminderDate(text, locale, kToday), date)
+                << locale.name().toStdString() << " " << text.toStdString();
+        }
+        isoLocales += FormatReminderDate(kToday, locale) == QStringLiteral("2026-12-08") ? 1 : 0;
+    }
+    EXPECT_GT(isoLocales, 0);
+}
+
+// Chakma and Adlam digits do not read back in Qt 6.4: those locales store the ISO form.
+TEST(ReminderDate, LocalesWhoseDigitsDoNotReadBackStoreTheIsoForm)
+{
+    for (const QLocale& locale : {QLocale(QLocale::Chakma, QLocale::Bangladesh),
+                                  QLocale(QLocale::Fulah, QLocale::AdlamScript, QLocale::Guinea)}) {
+        EXPECT_EQ(FormatReminderDate(kToday, locale), QStringLiteral("2026-12-08"))
+            << locale.name().toStdString();
+    }
+}
+
 TEST(ReminderDate, WritesTheShortFormatWithTheYearWidened)
 {
     const struct {

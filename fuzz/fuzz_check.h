@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+// A broken property ends the run with a message; libFuzzer then saves the input that broke it.
+#define LUMO_FUZZ_CHECK(condition, ...)                                                            \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "%s:%d: %s failed: ", __FILE__, __LINE__, #condition);            \
+            std::fprintf(stderr, __VA_ARGS__);                                                     \
+            std::fputc('\n', stderr);                                                              \
+            std::abort();                                                                          \
+        }                                                                                          \
+    } while (false)

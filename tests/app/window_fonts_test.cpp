@@ -1,0 +1,155 @@
+// Every window's controls are drawn in the face that stands in for the family, size and weight
+// their layout names. Run with fonts/stand-ins.conf, which gives Verdana and MS Sans Serif
+// stand-ins of their own (DejaVu Serif and DejaVu Sans Mono), so a control that ends up in the
+// other family's face, or in the desktop's default face, shows.
+
+#include "app_harness.h"
+#include "exit_screen_harness.h"
+#include "ui/frm_about.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QTest>
+#include <memory>
+
+using namespace lumo::testing;
+
+namespace {
+const QString kVerdanaStandIn = QStringLiteral("DejaVu Serif");
+const QString kMsSansSerifStandIn = QStringLiteral("DejaVu Sans Mono");
+
+// The face Qt itself picks for a family, asked for afresh.
+QString faceFor(const QString& family)
+{
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    return QFontInfo(font).family();
+}
+} // namespace
+
+class WindowFontsTest final : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AppHarness> m_app;
+    std::unique_ptr<ExitScreenHarness> m_exit;
+    std::unique_ptr<lumo::ui::frmAbout> m_about;
+
+    QWidget* window(const QString& name) const
+    {
+        if (name == QLatin1String("frmMain")) {
+            return mainWindow();
+        }
+        if (name == QLatin1String("frmAbout")) {
+            return m_about.get();
+        }
+        return m_exit->screen.get();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (QFontDatabase::families().contains(QStringLiteral("Verdana")) ||
+            QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"))) {
+            QSKIP("Verdana or MS Sans Serif is installed; no stand-in is drawn");
+        }
+        QVERIFY2(faceFor(QStringLiteral("Verdana")) == kVerdanaStandIn &&
+                     faceFor(QStringLiteral("MS Sans Serif")) == kMsSansSerifStandIn,
+                 "the stand-ins of fonts/stand-ins.conf are not in force (FONTCONFIG_FILE)");
+        m_app = std::make_unique<AppHarness>();
+        QVERIFY(m_app->app.StartApplication());
+        QVERIFY(mainWindow());
+        m_exit = std::make_unique<ExitScreenHarness>();
+        m_exit->load();
+        m_about = std::make_unique<lumo::ui::frmAbout>(m_exit->pages);
+    }
+
+    void cleanupTestCase()
+    {
+        m_about.reset();
+        m_exit.reset();
+        m_app.reset();
+    }
+
+    void controlFont_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<double>("pointSize");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("underline");
+
+        const auto row = [](const char* window, const char* control, const QString& face,
+                            double pointSize, bool bold = false, bool underline = false) {
+            QTest::addRow("%s %s", window, control)
+                << QString::fromLatin1(window) << QString::fromLatin1(control) << face << pointSize
+                << bold << underline;
+        };
+        const QString& verdana = kVerdanaStandIn;
+        row("frmMain", "frmMain", verdana, 8.25);
+        row("frmMain", "fraName", verdana, 8.25, true);
+        row("frmMain", "fraBirthDay", verdana, 8.25, true);
+        for (const char* control : {"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth",
+                                    "cboDate", "cboYear", "cmdNext"}) {
+            row("frmMain", control, verdana, 8.25);
+        }
+        for (const char* caption : {"Label1", "Label4", "Label5"}) {
+            row("frmMain", caption, kMsSansSerifStandIn, 8.25);
+        }
+
+        row("frmAbout", "frmAbout", verdana, 8.25);
+        row("frmAbout", "Label1", verdana, 8.25);
+        row("frmAbout", "Label2", verdana, 9.75, true);
+        row("frmAbout", "Label3", verdana, 8.25, true);
+        row("frmAbout", "lblCoBrand", verdana, 8.25, false, true);
+        row("frmAbout", "lblHomePage", verdana, 8.25, false, true);
+
+        row("frmNagScreen2", "Frame6", verdana, 9.75, true);
+        row("frmNagScreen2", "Frame2", verdana, 9.75, true);
+        row("frmNagScreen2", "Label3", verdana, 9);
+        row("frmNagScreen2", "Label2", verdana, 9.75, true);
+        row("frmNagScreen2", "Check1", verdana, 14.25);
+        row("frmNagScreen2", "cmdSubmit", verdana, 8.25, true);
+        for (const char* box :
+             {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"}) {
+            row("frmNagScreen2", box, verdana, 8.25);
+        }
+        row("frmNagScreen2", "lblNagScreen2Caption", kMsSansSerifStandIn, 18);
+    }
+
+    void controlFont()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, face);
+        QFETCH(double, pointSize);
+        QFETCH(bool, bold);
+        QFETCH(bool, underline);
+
+        QWidget* top = this->window(window);
+        QVERIFY(top);
+        QWidget* widget = top->objectName() == control ? top : top->findChild<QWidget*>(control);
+        QVERIFY2(widget, qPrintable(control));
+        const QFont font = widget->font();
+        const QFontInfo drawn(font);
+        QCOMPARE(drawn.family(), face);
+        QCOMPARE(font.pointSizeF(), pointSize);
+        QCOMPARE(drawn.bold(), bold);
+        QCOMPARE(font.underline(), underline);
+    }
+
+    // The go-home link shrinks to fit its width, so only its face and weight are fixed.
+    void shrunkLinkKeepsItsFace()
+    {
+        const auto* link = m_exit->child<QWidget>("lblGoToHome");
+        QVERIFY(link);
+        const QFontInfo drawn(link->font());
+        QCOMPARE(drawn.family(), kVerdanaStandIn);
+        QVERIFY(drawn.bold());
+        QVERIFY(link->font().pointSizeF() <= 9);
+    }
+};
+
+QTEST_MAIN(WindowFontsTest)
+#include "window_fonts_test.moc"

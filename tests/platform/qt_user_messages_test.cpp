@@ -1,0 +1,124 @@
+#include "platform/qt_user_messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using lumo::platform::MessageAnswer;
+using lumo::platform::MessageButtons;
+using lumo::platform::MessageIcon;
+using lumo::platform::QtUserMessages;
+
+namespace {
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool staysOnTop = false;
+    QStringList buttons;
+};
+
+// Looks at the box once it is up, then presses `press` on it. Bounded: a box never seen ends
+// the wait after a few seconds, so the test cannot hang.
+void answerNextBox(SeenBox& seen, QMessageBox::StandardButton press)
+{
+    auto* poll = new QTimer(qApp);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, &seen, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr && ++*tries < 200) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        if (box == nullptr) {
+            return;
+        }
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.staysOnTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        for (QAbstractButton* button : box->buttons()) {
+            seen.buttons << button->text().remove(QLatin1Char('&'));
+        }
+        box->button(press)->click();
+    });
+    poll->start(10);
+}
+} // namespace
+
+class QtUserMessagesTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void boxesCarryTheTitleAndTheIcon_data()
+    {
+        QTest::addColumn<bool>("critical");
+        QTest::newRow("information") << false;
+        QTest::newRow("critical") << true;
+    }
+    void boxesCarryTheTitleAndTheIcon()
+    {
+        QFETCH(bool, critical);
+        QtUserMessages messages(QStringLiteral("Lumo Soul Urge Number"));
+        SeenBox seen;
+        answerNextBox(seen, QMessageBox::Ok);
+        if (critical) {
+            messages.critical(nullptr, QStringLiteral("Please Enter Your Name"));
+        } else {
+            messages.information(nullptr, QStringLiteral("Please Enter Your Name"));
+        }
+        QCOMPARE(seen.title, QStringLiteral("Lumo Soul Urge Number"));
+        QCOMPARE(seen.text, QStringLiteral("Please Enter Your Name"));
+        QCOMPARE(seen.icon, critical ? QMessageBox::Critical : QMessageBox::Information);
+        QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
+    }
+
+    void aQuestionIsAnsweredYesOrNo_data()
+    {
+        QTest::addColumn<int>("press");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("yes") << int(QMessageBox::Yes) << int(MessageAnswer::Yes);
+        QTest::newRow("no") << int(QMessageBox::No) << int(MessageAnswer::No);
+    }
+    void aQuestionIsAnsweredYesOrNo()
+    {
+        QFETCH(int, press);
+        QFETCH(int, answer);
+        QtUserMessages messages(QStringLiteral("Lumo Soul Urge Number"));
+        SeenBox seen;
+        answerNextBox(seen, static_cast<QMessageBox::StandardButton>(press));
+        QCOMPARE(int(messages.question(nullptr, QStringLiteral("Check?"))), answer);
+        QCOMPARE(seen.buttons.size(), 2);
+    }
+
+    // The refusal of a second copy has no window of its own to sit on; it must still show above
+    // the running copy's exit screen, which stays on top.
+    void aBoxWithoutAWindowStaysOnTop()
+    {
+        QtUserMessages messages(QStringLiteral("Lumo Soul Urge Number"));
+        SeenBox seen;
+        answerNextBox(seen, QMessageBox::Ok);
+        messages.information(nullptr, QStringLiteral("Application is already running"));
+        QVERIFY(seen.staysOnTop);
+    }
+
+    void aBoxOfAWindowStaysWithIt()
+    {
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QtUserMessages messages(QStringLiteral("Lumo Soul Urge Number"));
+        SeenBox seen;
+        answerNextBox(seen, QMessageBox::Ok);
+        messages.information(&window, QStringLiteral("Please Enter Your First Name"));
+        QCOMPARE(seen.text, QStringLiteral("Please Enter Your First Name"));
+        QVERIFY(!seen.staysOnTop);
+    }
+};
+
+QTEST_MAIN(QtUserMessagesTest)
+#include "qt_user_messages_test.moc"

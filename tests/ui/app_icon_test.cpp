@@ -1,0 +1,85 @@
+// The application icon on a screen at twice the normal scale (QT_SCALE_FACTOR=2, set by the
+// test's registration): every size is drawn from its own rendered picture, and the picture
+// boxes stay 32 x 32 logical pixels while drawing 64 x 64 real ones.
+
+#include "support/fakes.h"
+#include "ui/app_icon.h"
+#include "ui/frm_about.h"
+#include "web/mod_help.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+constexpr int kScale = 2;
+constexpr int kPictureSide = 32;
+
+// The picture resources/icons holds for one side length, in a form that compares pixel by pixel.
+QImage renderedIcon(int side)
+{
+    return QImage(QStringLiteral(LUMO_ICON_DIR "/app-icon-%1.png").arg(side))
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// The pixels alone: the scale they are meant for is checked on its own.
+QImage comparable(const QPixmap& pixmap)
+{
+    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
+} // namespace
+
+class AppIconTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QCOMPARE(qApp->devicePixelRatio(), qreal(kScale)); }
+
+    void holdsEverySizeOfTheIconTheme()
+    {
+        const QList<QSize> expected{{16, 16}, {22, 22}, {24, 24},   {32, 32},
+                                    {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        QCOMPARE(lumo::ui::applicationIcon().availableSizes(), expected);
+    }
+
+    void drawsEachSizeFromItsOwnPicture_data()
+    {
+        QTest::addColumn<int>("side");
+        for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            QTest::addRow("%d px", side) << side;
+        }
+    }
+    void drawsEachSizeFromItsOwnPicture()
+    {
+        QFETCH(int, side);
+        const QImage expected = renderedIcon(side);
+        QVERIFY2(!expected.isNull(), "the rendered icon is missing");
+        const QPixmap drawn = lumo::ui::applicationIcon().pixmap(QSize(side, side), 1.0);
+        QCOMPARE(comparable(drawn), expected);
+    }
+
+    void pictureIsThirtyTwoLogicalPixelsDrawnFromTheSixtyFourPixelOne()
+    {
+        const QPixmap picture = lumo::ui::applicationPixmap();
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(kPictureSide, kPictureSide));
+        QCOMPARE(picture.size(), QSize(kPictureSide * kScale, kPictureSide * kScale));
+        QCOMPARE(comparable(picture), renderedIcon(kPictureSide * kScale));
+    }
+
+    void aboutWindowPictureBoxKeepsItsSize()
+    {
+        lumo::testing::FakeWebOpener opener;
+        lumo::modHelp::PageLauncher pages(opener);
+        lumo::ui::frmAbout about(pages);
+        const auto* box = about.findChild<QLabel*>(QStringLiteral("Picture1"));
+        QVERIFY(box != nullptr);
+        QCOMPARE(box->size(), QSize(kPictureSide, kPictureSide));
+        QCOMPARE(box->pixmap().deviceIndependentSize(), QSizeF(kPictureSide, kPictureSide));
+        QCOMPARE(box->pixmap().size(), QSize(kPictureSide * kScale, kPictureSide * kScale));
+    }
+};
+
+QTEST_MAIN(AppIconTest)
+#include "app_icon_test.moc"

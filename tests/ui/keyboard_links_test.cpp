@@ -1,0 +1,100 @@
+#include "support/promotion_helpers.h"
+#include "ui/clickable_label.h"
+#include "ui/frm_main.h"
+#include "window_harness.h"
+
+#include <QAccessible>
+#include <QImage>
+#include <memory>
+
+using lumo::modHelp::Page;
+using lumo::testing::child;
+using lumo::testing::pixelsOf;
+using lumo::testing::WindowHarness;
+using lumo::ui::ClickableLabel;
+using lumo::ui::frmMain;
+
+namespace {
+} // namespace
+
+// The links of the main window work from the keyboard and are links to a screen reader.
+class KeyboardLinksTest final : public lumo::testing::ShownMainWindowTest {
+    Q_OBJECT
+
+private slots:
+    void enterAndSpaceFollowTheFocusedLink_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("coBrandInFront");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("page");
+        for (const auto& [key, name] :
+             {std::pair{Qt::Key_Return, "Enter"}, std::pair{Qt::Key_Space, "Space"}}) {
+            QTest::addRow("Label61, %s", name) << "Label61" << false << int(key) << int(Page::Home);
+            QTest::addRow("lblFullBrand, %s", name)
+                << "lblFullBrand" << false << int(key) << int(Page::FullyBranded);
+            QTest::addRow("lblCobrand, %s", name)
+                << "lblCobrand" << true << int(key) << int(Page::CoBrand);
+        }
+    }
+    void enterAndSpaceFollowTheFocusedLink()
+    {
+        QFETCH(QString, link);
+        QFETCH(bool, coBrandInFront);
+        QFETCH(int, key);
+        QFETCH(int, page);
+        if (coBrandInFront) {
+            lumo::ui::showCoBrandOffer(m_main->promotions());
+        }
+        // Reached with Tab from Next, as a keyboard user gets there.
+        QWidget* next = child(*m_main, "cmdNext");
+        next->setFocus();
+        QTRY_VERIFY(next->hasFocus());
+        for (int tabs = 0; tabs < 3 && lumo::testing::focusName() != link; ++tabs) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(lumo::testing::focusName(), link);
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+        QCOMPARE(m_harness->opener.opened,
+                 QStringList{lumo::modHelp::PageAddress(static_cast<Page>(page))});
+        QCOMPARE(lumo::testing::visibleWindows(), QStringList{QStringLiteral("frmMain")});
+    }
+
+    void aFocusedLinkIsFramed()
+    {
+        auto* banner = child<ClickableLabel>(*m_main, "Label61");
+        const QColor navy(0, 0, 128);
+        QCOMPARE(pixelsOf(banner->grab().toImage(), navy), 0);
+        banner->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(banner->hasFocus());
+        // A frame all round, two pixels wide.
+        QVERIFY(pixelsOf(banner->grab().toImage(), navy) >=
+                3 * (banner->width() + banner->height()));
+    }
+
+    void linksAreAnnouncedAsLinksAndTheCoveredOfferNotAtAll()
+    {
+        const auto& labels = m_main->promotions();
+        for (ClickableLabel* link : {labels.Label61, labels.lblFullBrand}) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(link);
+            QVERIFY(accessible);
+            QCOMPARE(accessible->role(), QAccessible::Link);
+            QCOMPARE(accessible->text(QAccessible::Name), link->text());
+            QVERIFY(!accessible->state().invisible);
+            QVERIFY(accessible->actionInterface());
+            QVERIFY(link->focusPolicy() & Qt::TabFocus);
+        }
+        QAccessibleInterface* covered = QAccessible::queryAccessibleInterface(labels.lblCobrand);
+        QVERIFY(covered->state().invisible);
+        QCOMPARE(labels.lblCobrand->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(lumo::testing::offerInFront(labels), labels.lblFullBrand);
+
+        // Pressing through the accessibility interface follows the link, as a click does.
+        QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(labels.Label61);
+        banner->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_harness->opener.opened, QStringList{lumo::modHelp::PageAddress(Page::Home)});
+    }
+};
+
+QTEST_MAIN(KeyboardLinksTest)
+#include "keyboard_links_test.moc"
