@@ -49,7 +49,8 @@ inline constexpr double kBodyPointSize = 8.25;
 // The classic dialog face of small captions; falls back the same way.
 [[nodiscard]] QFont msSansSerif(double pointSize);
 
-// Navy, black or white, whichever stands out most from `background`: the frame of a focused link.
+// The frame of a focused control or link on `background`: navy, the program's own colour, unless
+// black or white stands out from it half as much again (white on the navy frames).
 [[nodiscard]] QColor focusRingOn(const QColor& background);
 // The contrast ratio of two colours, 1 to 21, as accessibility guidelines measure it.
 [[nodiscard]] double contrastRatio(const QColor& a, const QColor& b);

@@ -295,14 +295,7 @@ private slots:
     void textsStayReadableUnderADarkDesktopPalette()
     {
         const QPalette original = QApplication::palette();
-        QPalette dark;
-        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-            dark.setColor(role, QColor(35, 35, 35));
-        }
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-            dark.setColor(role, QColor(238, 238, 238));
-        }
-        QApplication::setPalette(dark);
+        QApplication::setPalette(lumo::testing::darkDesktopPalette());
         ExitScreenHarness h;
         const bool shown = h.loadAndShow();
         const auto colours = [](const QWidget* widget) {

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLatin1String>
 #include <QObject>
+#include <QPalette>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -62,6 +63,22 @@ inline int pixelsOf(const QImage& image, const QColor& colour)
         }
     }
     return count;
+}
+
+// A desktop palette as dark themes have it: light text on near-black, in every colour group.
+inline QPalette darkDesktopPalette()
+{
+    QPalette dark;
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (const auto role :
+             {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase}) {
+            dark.setColor(group, role, QColor(35, 35, 35));
+        }
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            dark.setColor(group, role, QColor(238, 238, 238));
+        }
+    }
+    return dark;
 }
 
 // Runs the deletions that closing a window with WA_DeleteOnClose has posted.
