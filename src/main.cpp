@@ -8,8 +8,8 @@
 int main(int argc, char* argv[])
 {
     static char fallbackPath[] = "lumo-soul-urge-number";
-    const auto application = lumo::platform::openDesktopSession(
-        argc > 0 ? argv[0] : fallbackPath, QStringLiteral(LUMO_APP_ID));
+    const auto application = lumo::platform::openDesktopSession(argc > 0 ? argv[0] : fallbackPath,
+                                                                QStringLiteral(LUMO_APP_ID));
     if (!application) {
         return 1;
     }
@@ -22,10 +22,13 @@ int main(int argc, char* argv[])
                                     .settings = *services.settings,
                                     .clock = *services.clock,
                                     .instanceLock = *services.instanceLock,
-                                    .process = *services.process,
                                     .random = *services.random});
+    QObject::connect(&program, &lumo::app::Application::programEnded, qApp,
+                     &QCoreApplication::exit);
     if (!program.StartApplication()) {
-        return 0;
+        return 0; // another copy is running; this one has said so and ends
     }
+    // EndProgram leaves the loop; the program, its windows and the services (the lock among
+    // them) are then released in turn.
     return QApplication::exec();
 }

@@ -7,7 +7,6 @@
 #include "common/qt_text.h"
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
-#include "platform/process_control.h"
 #include "platform/random_source.h"
 #include "platform/user_messages.h"
 #include "ui/frm_main.h"
@@ -32,13 +31,15 @@ Application::Application(AppServices services)
 
 Application::~Application()
 {
+    // Windows that EndProgram closed are deleted later, by an event loop that no longer runs.
+    delete m_result;
     delete m_exitScreen;
     delete m_main;
 }
 
 bool Application::StartApplication()
 {
-    if (m_services.instanceLock.anotherInstanceRunning()) {
+    if (!m_services.instanceLock.acquire()) {
         m_services.messages.information(nullptr, toQString(texts::kAlreadyRunning));
         EndProgram();
         return false;
@@ -47,12 +48,10 @@ bool Application::StartApplication()
     attempt([this] { m_reminder->CheckUpdateReminder(); });
     // The main window's load runs the reminder a second time.
     attempt([this] {
-        m_main = new ui::frmMain({.messages = m_services.messages,
-                                  .clipboard = m_services.clipboard,
-                                  .pages = *m_pages,
-                                  .closing = this},
-                                 *m_reminder);
+        m_main = new ui::frmMain({.messages = m_services.messages, .pages = *m_pages}, *m_reminder);
         m_main->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_main, &ui::frmMain::reportReady, this, &Application::showResult);
+        connect(m_main, &ui::frmMain::closing, this, &Application::ShowExitScreen);
         m_main->show();
     });
     attempt([this] {
@@ -63,6 +62,17 @@ bool Application::StartApplication()
     return true;
 }
 
+void Application::showResult(const QString& report)
+{
+    // A fresh window for every calculation; the one before deleted itself when it closed.
+    m_result = new ui::frmSoulUrge({.messages = m_services.messages, .pages = *m_pages},
+                                   m_services.clipboard);
+    connect(m_result, &ui::frmSoulUrge::closing, this, &Application::ShowExitScreen);
+    connect(m_result, &ui::frmSoulUrge::backToMain, m_main, &QWidget::show);
+    m_result->show();
+    m_result->insertReport(report);
+}
+
 void Application::loadExitScreen()
 {
     if (m_exitScreen) {
@@ -71,15 +81,13 @@ void Application::loadExitScreen()
     m_exitScreen = new frmNagScreen2({.messages = m_services.messages,
                                       .pages = *m_pages,
                                       .clock = m_services.clock,
-                                      .random = m_services.random,
-                                      .endProgram = [this] { EndProgram(); }});
+                                      .random = m_services.random});
+    m_exitScreen->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_exitScreen, &frmNagScreen2::closing, this, &Application::EndProgram);
 }
 
 void Application::ShowExitScreen(ui::ClosingReason reason)
 {
-    if (m_ending) {
-        return; // shutdown is unloading the windows; nothing is to reappear
-    }
     attempt([this, reason] {
         loadExitScreen();
         if (reason == ui::ClosingReason::Close) {
@@ -92,25 +100,20 @@ void Application::ShowExitScreen(ui::ClosingReason reason)
 
 void Application::EndProgram()
 {
-    if (m_ending) {
-        return; // re-entered from an unload below; the outer call ends the process
-    }
-    m_ending = true;
-    QList<QWidget*> windows;
-    if (m_main) {
-        if (ui::frmSoulUrge* result = m_main->resultWindow()) {
-            windows << result;
+    // Closing the windows below must not bring anything back.
+    for (QObject* window : {static_cast<QObject*>(m_main), static_cast<QObject*>(m_result),
+                            static_cast<QObject*>(m_exitScreen)}) {
+        if (window) {
+            disconnect(window, nullptr, this, nullptr);
         }
-        windows << m_main;
     }
-    if (m_exitScreen) {
-        windows << m_exitScreen;
+    for (QWidget* window : {static_cast<QWidget*>(m_result), static_cast<QWidget*>(m_main),
+                            static_cast<QWidget*>(m_exitScreen)}) {
+        if (window) {
+            attempt([window] { window->close(); });
+        }
     }
-    for (QWidget* window : windows) {
-        attempt([window] { window->close(); });
-    }
-    m_services.instanceLock.release();
-    m_services.process.endNow(0);
+    emit programEnded(0);
 }
 
 } // namespace lumo::app

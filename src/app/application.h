@@ -1,7 +1,8 @@
 #pragma once
 
-#include "ui/closing_step.h"
+#include "ui/closing_reason.h"
 
+#include <QObject>
 #include <QPointer>
 #include <memory>
 
@@ -9,7 +10,6 @@ namespace lumo::platform {
 class Clipboard;
 class Clock;
 class InstanceLock;
-class ProcessControl;
 class RandomSource;
 class SettingsStore;
 class UserMessages;
@@ -23,7 +23,8 @@ class UpdateReminder;
 
 namespace lumo::ui {
 class frmMain;
-}
+class frmSoulUrge;
+} // namespace lumo::ui
 
 namespace lumo::app {
 
@@ -37,36 +38,43 @@ struct AppServices {
     platform::SettingsStore& settings;
     platform::Clock& clock;
     platform::InstanceLock& instanceLock;
-    platform::ProcessControl& process;
     platform::RandomSource& random;
 };
 
-// Start-up, the closing step of the working windows, the exit screen and shutdown.
-class Application final : public ui::ClosingStep {
+// Start-up, the windows' closing and shutdown. Creates every window, hears their closing through
+// their signals and decides what appears next.
+class Application final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Application)
+
 public:
     explicit Application(AppServices services);
     ~Application() override;
-    Application(const Application&) = delete;
-    Application& operator=(const Application&) = delete;
 
-    // Refuses a second copy, then opens the main window. False when this copy must not run.
+    // Takes the single-instance lock, then opens the main window. False when this copy must not
+    // run: the caller then ends without entering the event loop.
     bool StartApplication();
-    // Unloads every window, then ends the process at once.
+    // Closes every window and reports that the program has ended.
     void EndProgram();
 
-    // A working window has closed: the first closing of either kind loads the exit screen, and
-    // only a real close shows it. Back keeps it hidden, so it never flashes up.
-    void ShowExitScreen(ui::ClosingReason reason) override;
+signals:
+    // Every window is closed: the event loop is to end with `exitCode`.
+    void programEnded(int exitCode);
 
 private:
+    // A working window has closed: the first closing of either kind loads the exit screen, and
+    // only a real close shows it. Back keeps it hidden, so it never flashes up.
+    void ShowExitScreen(ui::ClosingReason reason);
+    void showResult(const QString& report);
     void loadExitScreen();
 
     AppServices m_services;
     std::unique_ptr<modHelp::PageLauncher> m_pages;
     std::unique_ptr<modHelp::UpdateReminder> m_reminder;
+    // Each window deletes itself when it closes; these only follow it.
     QPointer<ui::frmMain> m_main;
+    QPointer<ui::frmSoulUrge> m_result;
     QPointer<frmNagScreen2> m_exitScreen;
-    bool m_ending = false;
 };
 
 } // namespace lumo::app

@@ -91,7 +91,7 @@ void setBoxText(QWidget* box, const QString& text)
 }
 
 frmNagScreen2::frmNagScreen2(ExitScreenServices services)
-    : m_services(std::move(services))
+    : m_services(services)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
     ui::look::makeFixedWindow(*this);
@@ -171,7 +171,7 @@ void frmNagScreen2::createControls()
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
     ui::look::nameAfterCaption(*cmdClose);
-    connect(cmdClose, &QPushButton::clicked, this, [this] { m_services.endProgram(); });
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Check1 = new ui::WholeBoxCheckBox(toQString(texts::kVisitNow), this);
     Check1->setObjectName(QStringLiteral("Check1"));
@@ -258,7 +258,7 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
 void frmNagScreen2::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    m_services.endProgram();
+    emit closing(ui::ClosingReason::Close);
 }
 
 } // namespace lumo::app

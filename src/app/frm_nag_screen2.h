@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/closing_reason.h"
+
 #include <QWidget>
-#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -28,7 +29,6 @@ struct ExitScreenServices {
     modHelp::PageLauncher& pages;
     platform::Clock& clock;
     platform::RandomSource& random;
-    std::function<void()> endProgram; // the Exit button and closing the screen end the program
 };
 
 // The exit screen: a plea for support, two links and the refer-a-friend form. Stays on top.
@@ -38,6 +38,10 @@ class frmNagScreen2 final : public QWidget {
 
 public:
     explicit frmNagScreen2(ExitScreenServices services);
+
+signals:
+    // The screen has closed, through its Exit button or otherwise: the program is to end.
+    void closing(lumo::ui::ClosingReason reason);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

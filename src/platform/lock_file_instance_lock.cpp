@@ -27,10 +27,10 @@ LockFileInstanceLock::LockFileInstanceLock(QString lockFilePath)
 {
 }
 
-bool LockFileInstanceLock::anotherInstanceRunning()
+bool LockFileInstanceLock::acquire()
 {
     if (m_lock || m_path.isEmpty()) {
-        return m_anotherRunning;
+        return !m_anotherRunning;
     }
     m_lock = std::make_unique<QLockFile>(m_path);
     // A live owner keeps the lock however old it is; only a dead owner's lock is stale.
@@ -56,7 +56,7 @@ bool LockFileInstanceLock::anotherInstanceRunning()
     }
     // Any failure other than a live owner (an unwritable folder, say) lets the program run.
     m_anotherRunning = !m_lock->isLocked() && m_lock->error() == QLockFile::LockFailedError;
-    return m_anotherRunning;
+    return !m_anotherRunning;
 }
 
 void LockFileInstanceLock::release()

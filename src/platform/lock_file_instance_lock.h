@@ -14,7 +14,7 @@ namespace lumo::platform {
 class LockFileInstanceLock final : public InstanceLock {
 public:
     explicit LockFileInstanceLock(QString lockFilePath);
-    [[nodiscard]] bool anotherInstanceRunning() override;
+    [[nodiscard]] bool acquire() override;
     void release() override;
 
     // The lock file the program uses for `applicationName`.

@@ -1,6 +1,5 @@
 #include "platform/native_services.h"
 
-#include "platform/immediate_process_control.h"
 #include "platform/lock_file_instance_lock.h"
 #include "platform/qsettings_store.h"
 #include "platform/qt_clipboard.h"
@@ -20,7 +19,6 @@ NativeServices createNativeServices(const QString& applicationName, const QStrin
     services.clock = std::make_unique<SystemClock>();
     services.instanceLock =
         std::make_unique<LockFileInstanceLock>(LockFileInstanceLock::defaultPath(applicationName));
-    services.process = std::make_unique<ImmediateProcessControl>();
     services.random = std::make_unique<MersenneRandom>();
     return services;
 }

@@ -3,7 +3,6 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
-#include "platform/process_control.h"
 #include "platform/random_source.h"
 #include "platform/settings_store.h"
 #include "platform/user_messages.h"
@@ -23,7 +22,6 @@ struct NativeServices {
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<InstanceLock> instanceLock;
-    std::unique_ptr<ProcessControl> process;
     std::unique_ptr<RandomSource> random;
 };
 

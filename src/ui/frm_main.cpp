@@ -7,9 +7,7 @@
 #include "platform/user_messages.h"
 #include "ui/capitalising_filter.h"
 #include "ui/clickable_label.h"
-#include "ui/closing_step.h"
 #include "ui/frm_about.h"
-#include "ui/frm_soul_urge.h"
 #include "ui/length_limit.h"
 #include "ui/look.h"
 #include "ui/promotion_labels.h"
@@ -87,11 +85,6 @@ frmMain::frmMain(WindowServices services, modHelp::UpdateReminder& reminder)
     chainTabOrder();
     setFixedSize(sizeHint());
     Form_Load();
-}
-
-frmMain::~frmMain()
-{
-    delete m_result;
 }
 
 void frmMain::createControls(QWidget& client)
@@ -262,24 +255,12 @@ void frmMain::ShowSoulUrgeResult()
         return;
     }
     hide();
-    if (!m_result) {
-        m_result = new frmSoulUrge(m_services);
-        connect(m_result, &frmSoulUrge::backToMain, this, &QWidget::show);
-        // A closed result window is deleted later; the next Next must get a fresh one.
-        connect(m_result, &frmSoulUrge::unloading, this, [this] { m_result = nullptr; });
-    }
-    m_result->show();
     const QByteArray first = txtFirstName->text().toUtf8();
     const QByteArray middle = txtMiddleName->text().toUtf8();
     const QByteArray last = txtLastName->text().toUtf8();
     const auto number =
         CalculateSoulUrge(first.toStdString(), middle.toStdString(), last.toStdString());
-    m_result->InsertReport(QString::fromStdString(BuildSoulUrgeReport(number)));
-}
-
-frmSoulUrge* frmMain::resultWindow() const
-{
-    return m_result;
+    emit reportReady(QString::fromStdString(BuildSoulUrgeReport(number)));
 }
 
 void frmMain::cmdExit_Click()
@@ -296,9 +277,7 @@ void frmMain::showAbout()
 void frmMain::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (m_services.closing) {
-        m_services.closing->ShowExitScreen(ClosingReason::Close);
-    }
+    emit closing(ClosingReason::Close);
 }
 
 } // namespace lumo::ui

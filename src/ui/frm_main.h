@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ui/closing_reason.h"
 #include "ui/promotion_labels.h"
 #include "ui/window_services.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 class QAction;
 class QComboBox;
@@ -19,8 +19,6 @@ class UpdateReminder;
 
 namespace lumo::ui {
 
-class frmSoulUrge;
-
 // The window in which the user enters a name and a date of birth.
 class frmMain final : public QMainWindow {
     Q_OBJECT
@@ -29,13 +27,16 @@ class frmMain final : public QMainWindow {
 public:
     // `reminder` runs again, silently, as the first step of the window's load.
     frmMain(WindowServices services, modHelp::UpdateReminder& reminder);
-    ~frmMain() override;
 
-    // Checks the entries and, when they pass, hides this window and shows the report.
+    // Checks the entries and, when they pass, hides this window and hands on the report.
     void ShowSoulUrgeResult();
-    // The result window of the last Next, while it is open.
-    [[nodiscard]] frmSoulUrge* resultWindow() const;
     [[nodiscard]] PromotionLabels& promotions() { return m_promotions; }
+
+signals:
+    // The entries passed their checks: the report of the name, for the result window.
+    void reportReady(const QString& report);
+    // The window has closed.
+    void closing(lumo::ui::ClosingReason reason);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,7 +64,6 @@ private:
     QComboBox* cboYear = nullptr;
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdExit = nullptr;
-    QPointer<frmSoulUrge> m_result;
 };
 
 } // namespace lumo::ui

@@ -4,7 +4,6 @@
 #include "common/qt_text.h"
 #include "platform/clipboard.h"
 #include "ui/clickable_label.h"
-#include "ui/closing_step.h"
 #include "ui/look.h"
 #include "ui/ui_texts.h"
 
@@ -21,8 +20,9 @@ constexpr QSize kClientSize{look::px(6375), look::px(5220)};
 
 } // namespace
 
-frmSoulUrge::frmSoulUrge(const WindowServices& services)
+frmSoulUrge::frmSoulUrge(WindowServices services, platform::Clipboard& clipboard)
     : m_services(services)
+    , m_clipboard(clipboard)
 {
     setObjectName(QStringLiteral("frmSoulUrge"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -48,8 +48,7 @@ frmSoulUrge::frmSoulUrge(const WindowServices& services)
     // Mouse movement over the report must reach the filter even with no button held.
     txtDisplay->viewport()->setMouseTracking(true);
     txtDisplay->viewport()->installEventFilter(this);
-    connect(txtDisplay, &QPlainTextEdit::textChanged, this,
-            [this] { m_services.clipboard.clear(); });
+    connect(txtDisplay, &QPlainTextEdit::textChanged, this, [this] { m_clipboard.clear(); });
 
     cmdback = new QPushButton(toQString(texts::kBack), this);
     cmdback->setObjectName(QStringLiteral("cmdback"));
@@ -62,7 +61,7 @@ frmSoulUrge::frmSoulUrge(const WindowServices& services)
     cmdback->setFocus();
 }
 
-void frmSoulUrge::InsertReport(const QString& report)
+void frmSoulUrge::insertReport(const QString& report)
 {
     // The heading line ("Your Soul Urge Number is:N") describes the window, so that a screen
     // reader says the number as the window opens, while Back keeps the focus.
@@ -80,7 +79,7 @@ bool frmSoulUrge::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        m_services.clipboard.clear();
+        m_clipboard.clear();
         break;
     default:
         break;
@@ -98,11 +97,7 @@ void frmSoulUrge::cmdback_Click()
 void frmSoulUrge::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    emit unloading();
-    if (m_services.closing) {
-        const auto reason = m_goingBack ? ClosingReason::Back : ClosingReason::Close;
-        attempt([this, reason] { m_services.closing->ShowExitScreen(reason); });
-    }
+    emit closing(m_goingBack ? ClosingReason::Back : ClosingReason::Close);
 }
 
 } // namespace lumo::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/closing_reason.h"
 #include "ui/promotion_labels.h"
 #include "ui/window_services.h"
 
@@ -7,6 +8,10 @@
 
 class QPlainTextEdit;
 class QPushButton;
+
+namespace lumo::platform {
+class Clipboard;
+}
 
 namespace lumo::ui {
 
@@ -16,16 +21,16 @@ class frmSoulUrge final : public QWidget {
     Q_DISABLE_COPY_MOVE(frmSoulUrge)
 
 public:
-    explicit frmSoulUrge(const WindowServices& services);
+    frmSoulUrge(WindowServices services, platform::Clipboard& clipboard);
 
     // Inserts `report` at the caret of the report box, then puts the caret at the start.
-    void InsertReport(const QString& report);
+    void insertReport(const QString& report);
     [[nodiscard]] PromotionLabels& promotions() { return m_promotions; }
 
 signals:
-    // The window is being unloaded (closed, or by Back).
-    void unloading();
-    // Back has closed this window; the main window shows itself again.
+    // The window has closed: Back, or the user closed it.
+    void closing(lumo::ui::ClosingReason reason);
+    // Back has closed this window; the main window is to come back.
     void backToMain();
 
 protected:
@@ -36,6 +41,7 @@ private:
     void cmdback_Click();
 
     WindowServices m_services;
+    platform::Clipboard& m_clipboard;
     PromotionLabels m_promotions;
     QPlainTextEdit* txtDisplay = nullptr;
     QPushButton* cmdback = nullptr;

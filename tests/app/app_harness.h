@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QList>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QWidget>
 #include <deque>
 #include <functional>
@@ -73,6 +74,17 @@ inline app::frmNagScreen2* exitScreen()
     return qobject_cast<app::frmNagScreen2*>(windowNamed(QStringLiteral("frmNagScreen2")));
 }
 
+// The result window on screen, or null.
+inline ui::frmSoulUrge* resultWindow()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* result = qobject_cast<ui::frmSoulUrge*>(window); result && result->isVisible()) {
+            return result;
+        }
+    }
+    return nullptr;
+}
+
 // The support text the exit screen drew when it loaded.
 inline QString supportText(const app::frmNagScreen2& screen)
 {
@@ -85,7 +97,7 @@ inline ui::frmSoulUrge* pressNext(ui::frmMain& main)
     child<QLineEdit>(main, "txtFirstName")->setText(QStringLiteral("Ann"));
     child<QLineEdit>(main, "txtLastName")->setText(QStringLiteral("Lee"));
     child<QPushButton>(main, "cmdNext")->click();
-    return main.resultWindow();
+    return resultWindow();
 }
 
 // Presses Back and lets the closed result window be deleted.
@@ -150,7 +162,7 @@ struct ServiceOverrides {
 struct AppHarness {
     explicit AppHarness(ServiceOverrides with = {})
         : app(app::AppServices{messages, clipboard, web, with.settings ? *with.settings : settings,
-                               with.clock ? *with.clock : clock, instanceLock, process,
+                               with.clock ? *with.clock : clock, instanceLock,
                                with.random ? *with.random : random})
     {
     }
@@ -161,9 +173,10 @@ struct AppHarness {
     FakeSettings settings;
     FakeClock clock;
     FakeInstanceLock instanceLock;
-    FakeProcessControl process;
     QueuedRandom random;
     app::Application app;
+    // Each end of the program, with its exit status.
+    QSignalSpy ended{&app, &app::Application::programEnded};
 };
 
 } // namespace lumo::testing

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace lumo::testing;
 using lumo::app::frmNagScreen2;
@@ -50,7 +51,7 @@ private slots:
         QCOMPARE(counter.shows(kExitScreen), 1);
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmNagScreen2")});
         QCOMPARE(h.random.seeds.size(), 2); // start-up, then the exit screen's one load
-        QVERIFY(h.process.exitCodes.isEmpty());
+        QVERIFY(h.ended.isEmpty());
     }
 
     void closingTheResultWindowKeepsTheMainWindowHidden()
@@ -68,7 +69,7 @@ private slots:
         QVERIFY(!main.isNull());
         QVERIFY(!main->isVisible());
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmNagScreen2")});
-        QVERIFY(h.process.exitCodes.isEmpty());
+        QVERIFY(h.ended.isEmpty());
     }
 
     void backLoadsTheExitScreenWithoutShowingIt()
@@ -126,7 +127,7 @@ private slots:
             exitScreen->close();
         }
 
-        QCOMPARE(h.process.exitCodes.size(), 1);
+        QCOMPARE(h.ended.size(), 1);
         QVERIFY(visibleWindows().isEmpty());
         QCOMPARE(counter.shows(kExitScreen), 0);
     }
@@ -145,14 +146,31 @@ private slots:
         h.app.EndProgram();
         processDeferredDeletes();
 
-        QCOMPARE(h.process.exitCodes.size(), 1);
-        QCOMPARE(h.instanceLock.releases, 1); // an ordinary end leaves no lock behind
+        QCOMPARE(h.ended.size(), 1);
         QVERIFY(main.isNull());
         QVERIFY(result.isNull());
-        QVERIFY(!exitScreen->isVisible());
+        QVERIFY(exitScreen.isNull());
         QVERIFY(visibleWindows().isEmpty());
         QCOMPARE(counter.shows(kExitScreen), 0);
         QCOMPARE(counter.shows(kMain), 0);
+    }
+
+    void exitButtonEndsTheEventLoopWithStatusZero()
+    {
+        AppHarness h;
+        QVERIFY(h.app.StartApplication());
+        connect(&h.app, &lumo::app::Application::programEnded, qApp, &QCoreApplication::exit);
+        QTimer::singleShot(0, this, [] {
+            mainWindow()->close();
+            child<QPushButton>(*lumo::testing::exitScreen(), "cmdClose")->click();
+        });
+        // Ends a loop that the program failed to leave, with a status the program never uses.
+        constexpr int kStuck = 99;
+        QTimer::singleShot(10000, this, [] { QCoreApplication::exit(kStuck); });
+
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(h.ended.size(), 1);
+        QVERIFY(visibleWindows().isEmpty());
     }
 
     void endProgramDoesNotLoadTheExitScreen()
@@ -164,7 +182,7 @@ private slots:
         h.app.EndProgram();
         processDeferredDeletes();
 
-        QCOMPARE(h.process.exitCodes.size(), 1);
+        QCOMPARE(h.ended.size(), 1);
         QVERIFY(main.isNull());
         QVERIFY(!lumo::testing::exitScreen());
         QCOMPARE(h.random.seeds.size(), 1);

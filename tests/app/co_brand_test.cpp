@@ -96,7 +96,7 @@ private slots:
 
         for (int round = 0; round < 2; ++round) {
             pressNext(main);
-            lumo::ui::frmSoulUrge* result = main.resultWindow();
+            lumo::ui::frmSoulUrge* result = resultWindow();
             QVERIFY(result && result->isVisible());
             QCOMPARE(offerShown(result->promotions()), Offer::FullBrand);
             pressBack(*result);

@@ -17,7 +17,9 @@ struct ExitScreenHarness {
     void load()
     {
         screen = std::make_unique<app::frmNagScreen2>(
-            app::ExitScreenServices{messages, pages, clock, random, [this] { ++endProgramCalls; }});
+            app::ExitScreenServices{messages, pages, clock, random});
+        QObject::connect(screen.get(), &app::frmNagScreen2::closing, screen.get(),
+                         [this] { ++closings; });
     }
     // Loads, shows and activates the screen; false when it never became active.
     [[nodiscard]] bool loadAndShow()
@@ -37,7 +39,8 @@ struct ExitScreenHarness {
     modHelp::PageLauncher pages{web};
     FakeClock clock;
     QueuedRandom random;
-    int endProgramCalls = 0;
+    int closings = 0; // how often the screen reported its closing
+
     std::unique_ptr<app::frmNagScreen2> screen;
 };
 

@@ -287,7 +287,7 @@ private slots:
         QVERIFY(link->hasFocus());
         QTest::keyClick(link, Qt::Key_Return);
         QCOMPARE(h.web.opened, QStringList{PageAddress(Page::Softwares)});
-        QCOMPARE(h.endProgramCalls, 0);
+        QCOMPARE(h.closings, 0);
     }
 
     // Under a dark desktop palette the screen keeps its black on white, and the focused button
@@ -329,7 +329,7 @@ private slots:
         QTest::mouseClick(h.child<lumo::ui::ClickableLabel>("lblGoToHome"), Qt::LeftButton);
         QCOMPARE(h.web.opened, QStringList{PageAddress(Page::Softwares)});
         QVERIFY(h.web.opened.front().endsWith(QStringLiteral("page=starwellsoftwares")));
-        QCOMPARE(h.endProgramCalls, 0);
+        QCOMPARE(h.closings, 0);
     }
 
     void placeholders_data()

@@ -177,7 +177,7 @@ private slots:
         // Nothing else happens: the boxes keep their texts and the screen stays.
         QCOMPARE(form.read().name, QStringLiteral("  Ann Lee "));
         QVERIFY(h.screen->isVisible());
-        QCOMPARE(h.endProgramCalls, 0);
+        QCOMPARE(h.closings, 0);
     }
 
     // However much is pasted, the request never goes out longer than this system hands to the

@@ -57,7 +57,7 @@ private slots:
         bool endedBeforeMessage = true;
         h.messages.onShow = [&] {
             windowVisibleAtMessage = !visibleWindows().isEmpty();
-            endedBeforeMessage = !h.process.exitCodes.isEmpty();
+            endedBeforeMessage = !h.ended.isEmpty();
         };
 
         QVERIFY(!h.app.StartApplication());
@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(message.buttons, MessageButtons::Ok);
         QVERIFY(!windowVisibleAtMessage);
         QVERIFY(!endedBeforeMessage);
-        QCOMPARE(h.process.exitCodes.size(), 1);
+        QCOMPARE(h.ended.size(), 1);
         QVERIFY(visibleWindows().isEmpty());
         QVERIFY(!mainWindow());
         QCOMPARE(h.settings.reads, 0);
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(mainVisibleAtDraw);
         QVERIFY(mainWindow());
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
-        QVERIFY(h.process.exitCodes.isEmpty());
+        QVERIFY(h.ended.isEmpty());
     }
 
     void dueReminderAsksOnceBeforeTheMainWindow()
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(mainWindow());
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
         QVERIFY(h.messages.shown.isEmpty());
-        QVERIFY(h.process.exitCodes.isEmpty());
+        QVERIFY(h.ended.isEmpty());
         if (failure == 2) {
             // The reminder after the failed seeding still ran.
             QCOMPARE(h.settings.values.value(kReminderKey), QStringLiteral("12/8/2026"));

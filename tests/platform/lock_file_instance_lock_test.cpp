@@ -26,33 +26,33 @@ TEST_F(LockFileInstanceLockTest, TheFirstCopyRunsAndALaterOneIsRefusedWhileItHol
 {
     LockFileInstanceLock first(path);
     LockFileInstanceLock second(path);
-    EXPECT_FALSE(first.anotherInstanceRunning());
-    EXPECT_TRUE(second.anotherInstanceRunning());
+    EXPECT_TRUE(first.acquire());
+    EXPECT_FALSE(second.acquire());
     // The answer is taken once and kept for the life of the copy.
-    EXPECT_FALSE(first.anotherInstanceRunning());
+    EXPECT_TRUE(first.acquire());
     EXPECT_TRUE(QFile::exists(path));
 }
 
 TEST_F(LockFileInstanceLockTest, ReleaseRemovesTheLockSoTheNextStartRuns)
 {
     LockFileInstanceLock first(path);
-    ASSERT_FALSE(first.anotherInstanceRunning());
+    ASSERT_TRUE(first.acquire());
     first.release();
     EXPECT_FALSE(QFile::exists(path));
     LockFileInstanceLock next(path);
-    EXPECT_FALSE(next.anotherInstanceRunning());
+    EXPECT_TRUE(next.acquire());
 }
 
 TEST_F(LockFileInstanceLockTest, ARefusedCopyReleasingLeavesTheRunningCopysLock)
 {
     LockFileInstanceLock running(path);
     LockFileInstanceLock refused(path);
-    ASSERT_FALSE(running.anotherInstanceRunning());
-    ASSERT_TRUE(refused.anotherInstanceRunning());
+    ASSERT_TRUE(running.acquire());
+    ASSERT_FALSE(refused.acquire());
     refused.release();
     EXPECT_TRUE(QFile::exists(path));
     LockFileInstanceLock third(path);
-    EXPECT_TRUE(third.anotherInstanceRunning());
+    EXPECT_FALSE(third.acquire());
 }
 
 TEST_F(LockFileInstanceLockTest, ALockLeftByACopyThatDiedDoesNotStopTheNextStart)
@@ -72,15 +72,14 @@ TEST_F(LockFileInstanceLockTest, ALockLeftByACopyThatDiedDoesNotStopTheNextStart
     stale.close();
 
     LockFileInstanceLock next(path);
-    EXPECT_FALSE(next.anotherInstanceRunning());
+    EXPECT_TRUE(next.acquire());
 }
 
 TEST_F(LockFileInstanceLockTest, AnUnusableFolderLetsTheProgramRun)
 {
     LockFileInstanceLock lock(folder.filePath(QStringLiteral("no/such/folder/lumo.lock")));
-    EXPECT_FALSE(lock.anotherInstanceRunning());
+    EXPECT_TRUE(lock.acquire());
 }
-
 
 // Lock files that name no owner, as a crash between creating and writing one leaves.
 TEST_F(LockFileInstanceLockTest, ALockWhoseOwnerCannotBeReadDoesNotStopTheNextStart)
@@ -94,10 +93,10 @@ TEST_F(LockFileInstanceLockTest, ALockWhoseOwnerCannotBeReadDoesNotStopTheNextSt
         planted.close();
 
         LockFileInstanceLock next(path);
-        EXPECT_FALSE(next.anotherInstanceRunning()) << content.toStdString();
+        EXPECT_TRUE(next.acquire()) << content.toStdString();
         // ... and the lock is now really held: a later copy is refused.
         LockFileInstanceLock later(path);
-        EXPECT_TRUE(later.anotherInstanceRunning()) << content.toStdString();
+        EXPECT_FALSE(later.acquire()) << content.toStdString();
         next.release();
     }
 }
@@ -118,7 +117,7 @@ TEST_F(LockFileInstanceLockTest, OfCopiesStartedTogetherOverAnUnreadableLockExac
         ASSERT_GE(copy, 0);
         if (copy == 0) {
             LockFileInstanceLock lock(path);
-            const char answer = lock.anotherInstanceRunning() ? 'r' : 'R';
+            const char answer = lock.acquire() ? 'R' : 'r';
             (void)::write(results[1], &answer, 1);
             ::sleep(2); // hold the lock while the others decide
             _exit(0);
@@ -214,7 +213,7 @@ TEST_F(LockFolderTest, APlantedLinkOrFileInThePrivateFoldersPlaceIsNeverUsed)
     EXPECT_EQ(lumo::platform::privateLockFolder(), QString());
     EXPECT_EQ(LockFileInstanceLock::defaultPath(QStringLiteral("app")), QString());
     LockFileInstanceLock lock(LockFileInstanceLock::defaultPath(QStringLiteral("app")));
-    EXPECT_FALSE(lock.anotherInstanceRunning()); // a planted name keeps no one from running
+    EXPECT_TRUE(lock.acquire()); // a planted name keeps no one from running
     EXPECT_TRUE(QDir(elsewhere).isEmpty());
 
     ASSERT_EQ(::unlink(QFile::encodeName(privateFolder()).constData()), 0);

@@ -6,7 +6,6 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
-#include "platform/process_control.h"
 #include "platform/settings_store.h"
 #include "platform/user_messages.h"
 #include "platform/web_opener.h"
@@ -109,22 +108,15 @@ public:
 
 class FakeInstanceLock final : public platform::InstanceLock {
 public:
-    bool anotherInstanceRunning() override
+    bool acquire() override
     {
         ++calls;
-        return running;
+        return !running;
     }
     void release() override { ++releases; }
     bool running = false;
     int calls = 0;
     int releases = 0;
-};
-
-// Records the end of the process and returns, so the test process lives on.
-class FakeProcessControl final : public platform::ProcessControl {
-public:
-    void endNow(int exitCode) override { exitCodes << exitCode; }
-    QList<int> exitCodes;
 };
 
 } // namespace lumo::testing

@@ -122,7 +122,7 @@ private slots:
         enterNames(QStringLiteral("   "), QString(), QStringLiteral("OTTO"));
         QTest::mouseClick(child(*m_main, "cmdNext"), Qt::LeftButton);
         QVERIFY(m_harness->messages.shown.isEmpty());
-        QVERIFY(m_main->resultWindow());
+        QVERIFY(m_harness->result());
     }
 
     void dateOfBirthMustBePossible_data()
@@ -170,8 +170,8 @@ private slots:
 
         if (message.isEmpty()) {
             QVERIFY(m_harness->messages.shown.isEmpty());
-            QVERIFY(m_main->resultWindow());
-            QVERIFY(m_main->resultWindow()->isVisible());
+            QVERIFY(m_harness->result());
+            QVERIFY(m_harness->result()->isVisible());
             QVERIFY(!m_main->isVisible());
             return;
         }
@@ -202,7 +202,7 @@ private:
         QCOMPARE(shown.icon, lumo::platform::MessageIcon::Information);
         QCOMPARE(shown.buttons, lumo::platform::MessageButtons::Ok);
         QVERIFY(m_main->isVisible());
-        QVERIFY(!m_main->resultWindow());
+        QVERIFY(!m_harness->result());
         QVERIFY(!lumo::testing::visibleWindows().contains(QStringLiteral("frmSoulUrge")));
     }
 };

@@ -32,7 +32,7 @@ private slots:
     void init()
     {
         m_harness = std::make_unique<WindowHarness>();
-        m_main = std::make_unique<frmMain>(m_harness->services(), m_harness->reminder);
+        m_main = m_harness->makeMain();
     }
     void cleanup()
     {
@@ -302,7 +302,7 @@ private slots:
         }
         QVERIFY(m_harness->messages.shown.isEmpty());
         QVERIFY(m_main->isVisible());
-        QVERIFY(!m_main->resultWindow());
+        QVERIFY(!m_harness->result());
         for (const QPushButton* button : m_main->findChildren<QPushButton*>()) {
             QVERIFY2(!button->isDefault(), qPrintable(button->objectName()));
         }
@@ -314,27 +314,18 @@ private slots:
         child<QLineEdit>(*m_main, "txtFirstName")->setText(QStringLiteral("ANNA"));
         child<QLineEdit>(*m_main, "txtLastName")->setText(QStringLiteral("OTTO"));
         child<QAction>(*m_main, "mnuNext")->trigger();
-        QVERIFY(m_main->resultWindow());
-        QVERIFY(m_main->resultWindow()->isVisible());
+        QVERIFY(m_harness->result());
+        QVERIFY(m_harness->result()->isVisible());
         QVERIFY(!m_main->isVisible());
     }
 
-    void fileExitRunsTheClosingStepForTheMainWindow()
-    {
-        const auto& closing = m_harness->recordedClosing;
-        m_harness->closing = &m_harness->recordedClosing;
-        frmMain main(m_harness->services(), m_harness->reminder);
-        QVERIFY(lumo::testing::showActive(main));
-        child<QAction>(main, "mnuExit")->trigger();
-        // Reported once, from the close event, however the closing started.
-        QCOMPARE(closing.reasons, QList<lumo::ui::ClosingReason>{lumo::ui::ClosingReason::Close});
-        QVERIFY(!main.isVisible());
-    }
-
-    void fileExitWithoutClosingStepClosesTheWindow()
+    void fileExitClosesTheWindowAndReportsItOnce()
     {
         QVERIFY(lumo::testing::showActive(*m_main));
         child<QAction>(*m_main, "mnuExit")->trigger();
+        // Reported once, from the close event, however the closing started.
+        QCOMPARE(m_harness->closings,
+                 QList<lumo::ui::ClosingReason>{lumo::ui::ClosingReason::Close});
         QVERIFY(!m_main->isVisible());
     }
 

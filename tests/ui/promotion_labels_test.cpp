@@ -173,14 +173,13 @@ private:
         child<QLineEdit>(*m_main, "txtFirstName")->setText(QStringLiteral("ANNA"));
         child<QLineEdit>(*m_main, "txtLastName")->setText(QStringLiteral("OTTO"));
         m_main->ShowSoulUrgeResult();
-        QWidget* result = m_main->resultWindow();
+        QWidget* result = m_harness->result();
         return result && QTest::qWaitForWindowActive(result) ? result : nullptr;
     }
 
     PromotionLabels& promotionsOf(QWidget& window)
     {
-        return &window == m_main.get() ? m_main->promotions()
-                                       : m_main->resultWindow()->promotions();
+        return &window == m_main.get() ? m_main->promotions() : m_harness->result()->promotions();
     }
 };
 

@@ -80,7 +80,7 @@ private slots:
         }
 
         QVERIFY(!m_main->isVisible());
-        frmSoulUrge* result = m_main->resultWindow();
+        frmSoulUrge* result = m_harness->result();
         QVERIFY(result);
         QVERIFY(QTest::qWaitForWindowActive(result));
         const QPlainTextEdit* box = reportBox(*result);
@@ -95,32 +95,19 @@ private slots:
         QCOMPARE(lumo::testing::visibleWindows(), QStringList{QStringLiteral("frmSoulUrge")});
     }
 
-    void backReturnsToTheEntriesAsLeft_data()
-    {
-        QTest::addColumn<bool>("withClosingStep");
-        QTest::newRow("no closing step") << false;
-        QTest::newRow("through the closing step") << true;
-    }
     void backReturnsToTheEntriesAsLeft()
     {
-        QFETCH(bool, withClosingStep);
-        const auto& closing = m_harness->recordedClosing;
-        if (withClosingStep) {
-            m_harness->closing = &m_harness->recordedClosing;
-            m_main = std::make_unique<frmMain>(m_harness->services(), m_harness->reminder);
-            QVERIFY(lumo::testing::showActive(*m_main));
-        }
         typeNames(QStringLiteral("anna"), QStringLiteral("eve"), QStringLiteral("otto"));
         child<QComboBox>(*m_main, "cboDate")->setCurrentIndex(14);
         child<QComboBox>(*m_main, "cboMonth")->setCurrentIndex(6);
         child<QComboBox>(*m_main, "cboYear")->setCurrentIndex(84);
         m_main->ShowSoulUrgeResult();
-        QPointer<frmSoulUrge> result = m_main->resultWindow();
+        QPointer<frmSoulUrge> result = m_harness->result();
         QVERIFY(result);
 
         QTest::mouseClick(child(*result, "cmdback"), Qt::LeftButton);
         QTRY_VERIFY(result.isNull());
-        QVERIFY(!m_main->resultWindow());
+        QVERIFY(!m_harness->result());
         QCOMPARE(lumo::testing::visibleWindows(), QStringList{QStringLiteral("frmMain")});
         QCOMPARE(child<QLineEdit>(*m_main, "txtFirstName")->text(), QStringLiteral("ANNA"));
         QCOMPARE(child<QLineEdit>(*m_main, "txtMiddleName")->text(), QStringLiteral("EVE"));
@@ -128,24 +115,18 @@ private slots:
         QCOMPARE(child<QComboBox>(*m_main, "cboDate")->currentText(), QStringLiteral("15"));
         QCOMPARE(child<QComboBox>(*m_main, "cboMonth")->currentText(), QStringLiteral("July"));
         QCOMPARE(child<QComboBox>(*m_main, "cboYear")->currentText(), QStringLiteral("1984"));
-        if (withClosingStep) {
-            QCOMPARE(closing.reasons, QList<ClosingReason>{ClosingReason::Back});
-        }
+        QCOMPARE(m_harness->closings, QList<ClosingReason>{ClosingReason::Back});
     }
 
-    void closingTheResultWindowRunsTheClosingStep()
+    void closingTheResultWindowReportsAClose()
     {
-        const auto& closing = m_harness->recordedClosing;
-        m_harness->closing = &m_harness->recordedClosing;
-        m_main = std::make_unique<frmMain>(m_harness->services(), m_harness->reminder);
-        QVERIFY(lumo::testing::showActive(*m_main));
         typeNames(QStringLiteral("anna"), QString(), QStringLiteral("otto"));
         m_main->ShowSoulUrgeResult();
-        QPointer<frmSoulUrge> result = m_main->resultWindow();
+        QPointer<frmSoulUrge> result = m_harness->result();
         QVERIFY(result);
         result->close();
         QTRY_VERIFY(result.isNull());
-        QCOMPARE(closing.reasons, QList<ClosingReason>{ClosingReason::Close});
+        QCOMPARE(m_harness->closings, QList<ClosingReason>{ClosingReason::Close});
         QVERIFY(!m_main->isVisible());
     }
 
@@ -167,14 +148,14 @@ private slots:
         QFETCH(QString, interpretation);
         typeNames(QStringLiteral("anna"), QString(), QStringLiteral("otto"));
         m_main->ShowSoulUrgeResult();
-        QPointer<frmSoulUrge> first = m_main->resultWindow();
+        QPointer<frmSoulUrge> first = m_harness->result();
         QVERIFY(first);
         QTest::mouseClick(child(*first, "cmdback"), Qt::LeftButton);
         QTRY_VERIFY(first.isNull());
 
         child<QLineEdit>(*m_main, "txtFirstName")->setText(secondFirstName);
         m_main->ShowSoulUrgeResult();
-        frmSoulUrge* second = m_main->resultWindow();
+        frmSoulUrge* second = m_harness->result();
         QVERIFY(second);
         const QString report = reportBox(*second)->toPlainText();
         QVERIFY2(isReportOf(report, number, qPrintable(interpretation)), qPrintable(report));
@@ -184,9 +165,9 @@ private slots:
 
     void insertingTheReportEmptiesTheClipboard()
     {
-        frmSoulUrge result(m_harness->services());
+        frmSoulUrge result(m_harness->services(), m_harness->clipboard);
         const int before = m_harness->clipboard.clears;
-        result.InsertReport(QStringLiteral("Line one\r\nLine two\r\n"));
+        result.insertReport(QStringLiteral("Line one\r\nLine two\r\n"));
         QVERIFY(m_harness->clipboard.clears > before);
         QCOMPARE(reportBox(result)->toPlainText(), QStringLiteral("Line one\nLine two\n"));
     }
@@ -253,7 +234,7 @@ private slots:
 
     void windowHasItsLayoutAndLook()
     {
-        frmSoulUrge result(m_harness->services());
+        frmSoulUrge result(m_harness->services(), m_harness->clipboard);
         QVERIFY(lumo::testing::showActive(result));
         QCOMPARE(result.windowTitle(), QStringLiteral("Lumo Soul Urge Number v1.65"));
         QCOMPARE(result.size(), QSize(425, 348));
@@ -296,7 +277,7 @@ private:
     {
         typeNames(QStringLiteral("anna"), QStringLiteral("eve"), QStringLiteral("otto"));
         m_main->ShowSoulUrgeResult();
-        frmSoulUrge* result = m_main->resultWindow();
+        frmSoulUrge* result = m_harness->result();
         return result && QTest::qWaitForWindowActive(result) ? result : nullptr;
     }
 };

@@ -53,7 +53,7 @@ private slots:
     void init()
     {
         m_harness = std::make_unique<WindowHarness>();
-        m_main = std::make_unique<frmMain>(m_harness->services(), m_harness->reminder);
+        m_main = m_harness->makeMain();
         QVERIFY(lumo::testing::showActive(*m_main));
     }
     void cleanup()
@@ -126,7 +126,7 @@ private slots:
         child<QLineEdit>(*m_main, "txtFirstName")->setText(QStringLiteral("ANN"));
         child<QLineEdit>(*m_main, "txtLastName")->setText(QStringLiteral("LEE"));
         m_main->ShowSoulUrgeResult();
-        QWidget* result = m_main->resultWindow();
+        QWidget* result = m_harness->result();
         QVERIFY(result);
         for (const char* name : {"txtDisplay", "cmdback"}) {
             QWidget* widget = child(*result, name);

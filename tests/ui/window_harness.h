@@ -5,8 +5,9 @@
 
 #include "support/fakes.h"
 #include "support/widget_helpers.h"
-#include "ui/closing_step.h"
+#include "ui/closing_reason.h"
 #include "ui/frm_main.h"
+#include "ui/frm_soul_urge.h"
 #include "ui/window_services.h"
 #include "web/mod_help.h"
 #include "web/update_reminder.h"
@@ -22,14 +23,6 @@
 
 namespace lumo::testing {
 
-// Records each closing a window reports, instead of opening an exit screen.
-class RecordingClosingStep final : public ui::ClosingStep {
-public:
-    void ShowExitScreen(ui::ClosingReason reason) override { reasons << reason; }
-
-    QList<ui::ClosingReason> reasons;
-};
-
 // The services of one window under test. Must outlive the windows built from it.
 struct WindowHarness {
     FakeMessages messages;
@@ -41,12 +34,43 @@ struct WindowHarness {
     // The reminder that the main window's load runs; dates in the United States' short form.
     modHelp::UpdateReminder reminder{settings, clock, messages, pages,
                                      QLocale(QLocale::English, QLocale::UnitedStates)};
-    RecordingClosingStep recordedClosing;
-    ui::ClosingStep* closing = nullptr; // &recordedClosing to record the closing step
+    // Every closing the windows reported, in order, instead of an exit screen.
+    QList<ui::ClosingReason> closings;
+    // The result windows opened, newest last; a closed one is deleted when events are processed.
+    QList<QPointer<ui::frmSoulUrge>> results;
 
-    [[nodiscard]] ui::WindowServices services()
+    WindowHarness() = default;
+    ~WindowHarness() { qDeleteAll(results); }
+    Q_DISABLE_COPY_MOVE(WindowHarness)
+
+    [[nodiscard]] ui::WindowServices services() { return {.messages = messages, .pages = pages}; }
+
+    // A main window wired as the application wires it: each report it hands on opens a result
+    // window, whose Back shows the main window again.
+    [[nodiscard]] std::unique_ptr<ui::frmMain> makeMain()
     {
-        return {.messages = messages, .clipboard = clipboard, .pages = pages, .closing = closing};
+        auto main = std::make_unique<ui::frmMain>(services(), reminder);
+        ui::frmMain* window = main.get();
+        QObject::connect(window, &ui::frmMain::closing, window,
+                         [this](ui::ClosingReason reason) { closings << reason; });
+        QObject::connect(
+            window, &ui::frmMain::reportReady, window, [this, window](const QString& report) {
+                auto* result = new ui::frmSoulUrge(services(), clipboard);
+                results << result;
+                QObject::connect(result, &ui::frmSoulUrge::closing, result,
+                                 [this](ui::ClosingReason reason) { closings << reason; });
+                QObject::connect(result, &ui::frmSoulUrge::backToMain, window, &QWidget::show);
+                result->show();
+                result->insertReport(report);
+            });
+        return main;
+    }
+
+    // The newest result window, while it is open.
+    [[nodiscard]] ui::frmSoulUrge* result() const
+    {
+        const ui::frmSoulUrge* newest = results.isEmpty() ? nullptr : results.last().data();
+        return newest && newest->isVisible() ? results.last().data() : nullptr;
     }
 };
 
@@ -62,7 +86,7 @@ private slots:
     void init()
     {
         m_harness = std::make_unique<WindowHarness>();
-        m_main = std::make_unique<ui::frmMain>(m_harness->services(), m_harness->reminder);
+        m_main = m_harness->makeMain();
         QVERIFY(showActive(*m_main));
     }
     void cleanup()
