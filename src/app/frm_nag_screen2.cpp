@@ -115,7 +115,7 @@ void frmNagScreen2::createControls()
     lblGoToHome->setWordWrap(false);
     ui::look::shrinkToFit(*lblGoToHome);
     connect(lblGoToHome, &ui::ClickableLabel::clicked, this,
-            [this] { m_services.pages.OpenSoftwaresPage(); });
+            [this] { m_services.pages.open(modHelp::Page::Softwares); });
     auto* Label3 = new QLabel(toQString(texts::kProductLine), Frame6);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(twipsRect(120, 360, 3495, 3855));
@@ -227,7 +227,7 @@ void frmNagScreen2::Check1_Click()
     // The box is a link that never stays ticked.
     if (Check1->isChecked()) {
         Check1->setChecked(false);
-        m_services.pages.OpenHomePage();
+        m_services.pages.open(modHelp::Page::Home);
     }
 }
 

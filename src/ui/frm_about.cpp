@@ -81,8 +81,10 @@ frmAbout::frmAbout(modHelp::PageLauncher& pages, QWidget* parent)
     auto* lblHomePage =
         link("lblHomePage", texts::kAboutHomePageLink, twipsRect(2640, 1800, 4050, 195), this);
 
-    connect(lblCoBrand, &ClickableLabel::clicked, this, [&pages] { pages.OpenFullyBrandedPage(); });
-    connect(lblHomePage, &ClickableLabel::clicked, this, [&pages] { pages.OpenHomePage(); });
+    connect(lblCoBrand, &ClickableLabel::clicked, this,
+            [&pages] { pages.open(modHelp::Page::FullyBranded); });
+    connect(lblHomePage, &ClickableLabel::clicked, this,
+            [&pages] { pages.open(modHelp::Page::Home); });
     // OK first, then the links from top to bottom.
     look::setTabChain({cmdOK, lblHomePage, lblCoBrand});
     cmdOK->setFocus();

@@ -167,16 +167,17 @@ void frmMain::createMenus()
 
     QMenu* mnuHelp = menuBar()->addMenu(toQString(texts::kMenuHelp));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    action(mnuHelp, "mnuOnline", texts::kMenuOnline, [&pages] { pages.OpenHelpPage(); });
-    action(mnuHelp, "mnuVisit", texts::kMenuVisit, [&pages] { pages.OpenHomePage(); });
+    action(mnuHelp, "mnuOnline", texts::kMenuOnline, [&pages] { pages.open(modHelp::Page::Help); });
+    action(mnuHelp, "mnuVisit", texts::kMenuVisit, [&pages] { pages.open(modHelp::Page::Home); });
     separator(mnuHelp, "mnuFileSep1");
-    action(mnuHelp, "mnuUpdate", texts::kMenuUpdate, [&pages] { pages.OpenDownloadPage(); });
+    action(mnuHelp, "mnuUpdate", texts::kMenuUpdate,
+           [&pages] { pages.open(modHelp::Page::Download); });
     separator(mnuHelp, "mnuFileSep2");
     action(mnuHelp, "mnuAbout", texts::kMenuAbout, [this] { showAbout(); });
 
     QAction* mnuDonate = menuBar()->addAction(toQString(texts::kMenuDonate));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(mnuDonate, &QAction::triggered, this, [&pages] { pages.OpenDonatePage(); });
+    connect(mnuDonate, &QAction::triggered, this, [&pages] { pages.open(modHelp::Page::Donate); });
 }
 
 void frmMain::chainTabOrder()

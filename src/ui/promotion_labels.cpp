@@ -49,11 +49,11 @@ PromotionLabels createPromotionLabels(QWidget& window, const PromotionGeometry& 
     labels.Label61->setGeometry(at.banner);
 
     QObject::connect(labels.Label61, &ClickableLabel::clicked, labels.Label61,
-                     [&pages] { pages.OpenHomePage(); });
+                     [&pages] { pages.open(modHelp::Page::Home); });
     QObject::connect(labels.lblCobrand, &ClickableLabel::clicked, labels.lblCobrand,
-                     [&pages] { pages.OpenCoBrandPage(); });
+                     [&pages] { pages.open(modHelp::Page::CoBrand); });
     QObject::connect(labels.lblFullBrand, &ClickableLabel::clicked, labels.lblFullBrand,
-                     [&pages] { pages.OpenFullyBrandedPage(); });
+                     [&pages] { pages.open(modHelp::Page::FullyBranded); });
     showFullBrandOffer(labels);
     return labels;
 }

@@ -4,40 +4,44 @@
 #include "platform/web_opener.h"
 #include "web/site_addresses.h"
 
-#include <string_view>
+#include <algorithm>
+#include <cstddef>
 
 namespace lumo::modHelp {
 
 namespace {
-
-constexpr std::string_view addressOf(Page page)
+// Every row of the table stands at the index of its page, so a page is found by its value.
+constexpr bool tableFollowsTheEnum()
 {
-    switch (page) {
-    case Page::Home:
-        return site::kHomePageAddress.view();
-    case Page::Help:
-        return site::kHelpPageAddress.view();
-    case Page::Download:
-        return site::kDownloadPageAddress.view();
-    case Page::Donate:
-        return site::kDonatePageAddress.view();
-    case Page::CoBrand:
-        return site::kCoBrandPageAddress.view();
-    case Page::FullyBranded:
-        return site::kFullyBrandedPageAddress.view();
-    case Page::Softwares:
-        return site::kSoftwaresPageAddress.view();
+    for (std::size_t i = 0; i < kPages.size(); ++i) {
+        if (static_cast<std::size_t>(kPages[i].page) != i) {
+            return false;
+        }
     }
-    return {};
+    return true;
+}
+static_assert(tableFollowsTheEnum(), "kPages lists each Page once, in the enum's order");
+
+// Each page's address, composed once from the prefix and the page's key.
+const std::array<QString, kPages.size()>& addresses()
+{
+    static const auto table = [] {
+        std::array<QString, kPages.size()> composed;
+        std::transform(kPages.begin(), kPages.end(), composed.begin(), [](const PageEntry& row) {
+            return toQString(site::kPageAddressPrefix.view()) + toQString(row.key);
+        });
+        return composed;
+    }();
+    return table;
 }
 } // namespace
 
-QString PageAddress(Page page)
+QString pageAddress(Page page)
 {
-    return toQString(addressOf(page));
+    return addresses().at(static_cast<std::size_t>(page));
 }
 
-QString ProductFolderAddress()
+QString productFolderAddress()
 {
     return toQString(site::kProductFolderAddress.view());
 }
@@ -52,38 +56,9 @@ void PageLauncher::OpenWebAddress(const QString& address)
     m_opener.open(address);
 }
 
-void PageLauncher::openPage(Page page)
+void PageLauncher::open(Page page)
 {
-    OpenWebAddress(PageAddress(page));
-}
-
-void PageLauncher::OpenHomePage()
-{
-    openPage(Page::Home);
-}
-void PageLauncher::OpenHelpPage()
-{
-    openPage(Page::Help);
-}
-void PageLauncher::OpenDownloadPage()
-{
-    openPage(Page::Download);
-}
-void PageLauncher::OpenDonatePage()
-{
-    openPage(Page::Donate);
-}
-void PageLauncher::OpenCoBrandPage()
-{
-    openPage(Page::CoBrand);
-}
-void PageLauncher::OpenFullyBrandedPage()
-{
-    openPage(Page::FullyBranded);
-}
-void PageLauncher::OpenSoftwaresPage()
-{
-    openPage(Page::Softwares);
+    OpenWebAddress(pageAddress(page));
 }
 
 } // namespace lumo::modHelp

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <string_view>
 
 namespace lumo::platform {
 class WebOpener;
@@ -8,32 +10,41 @@ class WebOpener;
 
 namespace lumo::modHelp {
 
-// The fixed pages of the maker's site, one per launcher.
+// The fixed pages of the maker's site.
 enum class Page { Home, Help, Download, Donate, CoBrand, FullyBranded, Softwares };
 
-// The whole address of a fixed page, as its launcher opens it.
-[[nodiscard]] QString PageAddress(Page page);
-// The product's folder on the site (site base, "/", product folder, "/").
-[[nodiscard]] QString ProductFolderAddress();
+struct PageEntry {
+    Page page;
+    std::string_view key; // the value of the `page` field, sent exactly as written
+};
 
-// The launchers of the maker's pages. Each opens one fixed address through the desktop's
-// web opener and returns at once; none reports whether a browser opened.
+// The page catalogue: each page's key. A page's address and its launcher follow from its row.
+inline constexpr std::array kPages{
+    PageEntry{Page::Home, "home-page"},
+    PageEntry{Page::Help, "help-web-page"},
+    PageEntry{Page::Download, "download-web-page"},
+    PageEntry{Page::Donate, "donate"},
+    PageEntry{Page::CoBrand, "co-brand"},
+    PageEntry{Page::FullyBranded, "fully-branded"},
+    PageEntry{Page::Softwares, "starwellsoftwares"},
+};
+
+// The whole address of a fixed page: the page address prefix followed by its key.
+[[nodiscard]] QString pageAddress(Page page);
+// The product's folder on the site (site base, "/", product folder, "/").
+[[nodiscard]] QString productFolderAddress();
+
+// The launcher of the maker's pages. Each call hands one address to the desktop's web opener and
+// returns at once.
 class PageLauncher final {
 public:
     explicit PageLauncher(platform::WebOpener& opener);
 
     void OpenWebAddress(const QString& address);
-    void OpenHomePage();
-    void OpenHelpPage();
-    void OpenDownloadPage();
-    void OpenDonatePage();
-    void OpenCoBrandPage();
-    void OpenFullyBrandedPage();
-    void OpenSoftwaresPage();
+    // Opens the fixed address of `page`.
+    void open(Page page);
 
 private:
-    void openPage(Page page);
-
     platform::WebOpener& m_opener;
 };
 

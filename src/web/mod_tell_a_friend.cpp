@@ -68,7 +68,7 @@ QString BuildReferralAddress(const ReferralRecord& record)
 {
     const std::array<QString, site::kReferralFields.size()> values{
         record.senderName, record.senderEmail, record.message,
-        record.friendName, record.friendEmail, modHelp::ProductFolderAddress()};
+        record.friendName, record.friendEmail, modHelp::productFolderAddress()};
     QString address = toQString(site::kReferAFriendAddress.view());
     for (std::size_t i = 0; i < values.size(); ++i) {
         address += toQString(site::kFieldSeparator.view()) + toQString(site::kReferralFields[i]) +

@@ -33,23 +33,10 @@ inline constexpr auto kProductFolderAddress =
 inline constexpr auto kPageAddressPrefix =
     kProductFolderAddress + kProductScript + kQueryStart + kPageSelector + kFieldAssignment;
 
-// Page keys, sent exactly as written here.
-inline constexpr FixedString kHomePageKey{"home-page"};
-inline constexpr FixedString kHelpPageKey{"help-web-page"};
-inline constexpr FixedString kDownloadPageKey{"download-web-page"};
-inline constexpr FixedString kDonatePageKey{"donate"};
-inline constexpr FixedString kCoBrandPageKey{"co-brand"};
-inline constexpr FixedString kFullyBrandedPageKey{"fully-branded"};
-inline constexpr FixedString kSoftwaresPageKey{"starwellsoftwares"};
+// The refer-a-friend request's page key; the fixed pages' keys are in the page table
+// (web/mod_help.h).
 inline constexpr FixedString kReferAFriendPageKey{"lumo-refer-a-friend"};
 
-inline constexpr auto kHomePageAddress = kPageAddressPrefix + kHomePageKey;
-inline constexpr auto kHelpPageAddress = kPageAddressPrefix + kHelpPageKey;
-inline constexpr auto kDownloadPageAddress = kPageAddressPrefix + kDownloadPageKey;
-inline constexpr auto kDonatePageAddress = kPageAddressPrefix + kDonatePageKey;
-inline constexpr auto kCoBrandPageAddress = kPageAddressPrefix + kCoBrandPageKey;
-inline constexpr auto kFullyBrandedPageAddress = kPageAddressPrefix + kFullyBrandedPageKey;
-inline constexpr auto kSoftwaresPageAddress = kPageAddressPrefix + kSoftwaresPageKey;
 // The refer-a-friend request: this address followed by its fields taf1 to taf6.
 inline constexpr auto kReferAFriendAddress = kPageAddressPrefix + kReferAFriendPageKey;
 // Its fields, in this order: sender's name, sender's e-mail, message, friend's name, friend's

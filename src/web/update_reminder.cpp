@@ -53,7 +53,7 @@ void UpdateReminder::CheckUpdateReminder()
     const auto answer = m_messages.question(nullptr, displayText(toQString(kUpdateQuestion)));
     storeToday(today);
     if (answer == platform::MessageAnswer::Yes) {
-        m_launcher.OpenDownloadPage();
+        m_launcher.open(modHelp::Page::Download);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/co_brand.h"
 #include "app_harness.h"
 #include "support/promotion_helpers.h"
+#include "support/site_pages.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
@@ -13,8 +14,7 @@
 
 using namespace lumo::testing;
 using lumo::app::CoBrandNumber;
-using lumo::modHelp::Page;
-using lumo::modHelp::PageAddress;
+using lumo::testing::pageAt;
 using lumo::ui::PromotionLabels;
 
 namespace {
@@ -111,8 +111,8 @@ private slots:
         QTest::addColumn<double>("draw");
         QTest::addColumn<Offer>("offer");
         QTest::addColumn<QString>("page");
-        QTest::newRow("co-brand") << 0.0 << Offer::CoBrand << PageAddress(Page::CoBrand);
-        QTest::newRow("full brand") << 0.25 << Offer::FullBrand << PageAddress(Page::FullyBranded);
+        QTest::newRow("co-brand") << 0.0 << Offer::CoBrand << pageAt("co-brand");
+        QTest::newRow("full brand") << 0.25 << Offer::FullBrand << pageAt("fully-branded");
     }
 
     void clickingTheVisibleOfferOpensItsPageAndKeepsIt()

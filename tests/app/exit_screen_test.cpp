@@ -1,5 +1,6 @@
 #include "app/placeholder_filter.h"
 #include "exit_screen_harness.h"
+#include "support/site_pages.h"
 #include "ui/clickable_label.h"
 
 #include <QCheckBox>
@@ -13,10 +14,9 @@
 
 using namespace lumo::testing;
 using lumo::app::boxText;
-using lumo::modHelp::Page;
-using lumo::modHelp::PageAddress;
 using lumo::platform::MessageButtons;
 using lumo::platform::MessageIcon;
+using lumo::testing::pageAt;
 
 namespace {
 const QString kCaption = QStringLiteral("Lumo Soul Urge Number v1.65");
@@ -174,7 +174,7 @@ private slots:
             QCOMPARE(h.web.opened.size(), clicks);
             QVERIFY(!check->isChecked());
         }
-        QCOMPARE(h.web.opened, QStringList(2, PageAddress(Page::Home)));
+        QCOMPARE(h.web.opened, QStringList(2, pageAt("home-page")));
         QVERIFY(h.screen->isVisible());
     }
 
@@ -197,7 +197,7 @@ private slots:
         auto* check = h.child<QCheckBox>("Check1");
         const QPoint at(qRound(check->width() * across), qRound(check->height() * down));
         QTest::mouseClick(check, Qt::LeftButton, {}, at);
-        QCOMPARE(h.web.opened, QStringList{PageAddress(Page::Home)});
+        QCOMPARE(h.web.opened, QStringList{pageAt("home-page")});
         QVERIFY(!check->isChecked());
     }
 
@@ -286,7 +286,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(link->hasFocus());
         QTest::keyClick(link, Qt::Key_Return);
-        QCOMPARE(h.web.opened, QStringList{PageAddress(Page::Softwares)});
+        QCOMPARE(h.web.opened, QStringList{pageAt("starwellsoftwares")});
         QCOMPARE(h.closings, 0);
     }
 
@@ -327,7 +327,7 @@ private slots:
         ExitScreenHarness h;
         QVERIFY(h.loadAndShow());
         QTest::mouseClick(h.child<lumo::ui::ClickableLabel>("lblGoToHome"), Qt::LeftButton);
-        QCOMPARE(h.web.opened, QStringList{PageAddress(Page::Softwares)});
+        QCOMPARE(h.web.opened, QStringList{pageAt("starwellsoftwares")});
         QVERIFY(h.web.opened.front().endsWith(QStringLiteral("page=starwellsoftwares")));
         QCOMPARE(h.closings, 0);
     }

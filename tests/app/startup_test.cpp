@@ -1,4 +1,5 @@
 #include "app_harness.h"
+#include "support/site_pages.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
 #include "web/mod_help.h"
@@ -129,8 +130,7 @@ private slots:
         QCOMPARE(h.messages.shown.size(), 1);
         QCOMPARE(h.messages.shown.front().buttons, MessageButtons::YesNo);
         QVERIFY(!mainExistedAtQuestion);
-        QCOMPARE(h.web.opened,
-                 QStringList{lumo::modHelp::PageAddress(lumo::modHelp::Page::Download)});
+        QCOMPARE(h.web.opened, QStringList{pageAt("download-web-page")});
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
     }
 

@@ -1,3 +1,4 @@
+#include "support/site_pages.h"
 #include "ui/frm_main.h"
 #include "window_harness.h"
 
@@ -8,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-using lumo::modHelp::Page;
+using lumo::testing::pageAt;
 using lumo::testing::WindowHarness;
 using lumo::ui::frmMain;
 
@@ -111,14 +112,14 @@ private slots:
     void linksOpenTheirPageAndLeaveTheWindowOpen_data()
     {
         QTest::addColumn<QString>("link");
-        QTest::addColumn<int>("page");
-        QTest::newRow("lblCoBrand") << "lblCoBrand" << int(Page::FullyBranded);
-        QTest::newRow("lblHomePage") << "lblHomePage" << int(Page::Home);
+        QTest::addColumn<QString>("address");
+        QTest::newRow("lblCoBrand") << "lblCoBrand" << pageAt("fully-branded");
+        QTest::newRow("lblHomePage") << "lblHomePage" << pageAt("home-page");
     }
     void linksOpenTheirPageAndLeaveTheWindowOpen()
     {
         QFETCH(QString, link);
-        QFETCH(int, page);
+        QFETCH(QString, address);
         QStringList opened;
         bool stillModal = false;
         QVERIFY(openAbout([&](QWidget& about) {
@@ -129,7 +130,6 @@ private slots:
             stillModal = about.isVisible() && QApplication::activeModalWidget() == &about;
             pressKey(about, Qt::Key_Return);
         }));
-        const QString address = lumo::modHelp::PageAddress(static_cast<Page>(page));
         QCOMPARE(opened, QStringList{address});
         QVERIFY(stillModal);
         QCOMPARE(m_harness->opener.opened, QStringList{address});

@@ -1,4 +1,5 @@
 #include "support/promotion_helpers.h"
+#include "support/site_pages.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_main.h"
 #include "window_harness.h"
@@ -7,8 +8,8 @@
 #include <QImage>
 #include <memory>
 
-using lumo::modHelp::Page;
 using lumo::testing::child;
+using lumo::testing::pageAt;
 using lumo::testing::pixelsOf;
 using lumo::testing::WindowHarness;
 using lumo::ui::ClickableLabel;
@@ -27,14 +28,15 @@ private slots:
         QTest::addColumn<QString>("link");
         QTest::addColumn<bool>("coBrandInFront");
         QTest::addColumn<int>("key");
-        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("address");
         for (const auto& [key, name] :
              {std::pair{Qt::Key_Return, "Enter"}, std::pair{Qt::Key_Space, "Space"}}) {
-            QTest::addRow("Label61, %s", name) << "Label61" << false << int(key) << int(Page::Home);
+            QTest::addRow("Label61, %s", name)
+                << "Label61" << false << int(key) << pageAt("home-page");
             QTest::addRow("lblFullBrand, %s", name)
-                << "lblFullBrand" << false << int(key) << int(Page::FullyBranded);
+                << "lblFullBrand" << false << int(key) << pageAt("fully-branded");
             QTest::addRow("lblCobrand, %s", name)
-                << "lblCobrand" << true << int(key) << int(Page::CoBrand);
+                << "lblCobrand" << true << int(key) << pageAt("co-brand");
         }
     }
     void enterAndSpaceFollowTheFocusedLink()
@@ -42,7 +44,7 @@ private slots:
         QFETCH(QString, link);
         QFETCH(bool, coBrandInFront);
         QFETCH(int, key);
-        QFETCH(int, page);
+        QFETCH(QString, address);
         if (coBrandInFront) {
             lumo::ui::showCoBrandOffer(m_main->promotions());
         }
@@ -55,8 +57,7 @@ private slots:
         }
         QCOMPARE(lumo::testing::focusName(), link);
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
-        QCOMPARE(m_harness->opener.opened,
-                 QStringList{lumo::modHelp::PageAddress(static_cast<Page>(page))});
+        QCOMPARE(m_harness->opener.opened, QStringList{address});
         QCOMPARE(lumo::testing::visibleWindows(), QStringList{QStringLiteral("frmMain")});
     }
 
@@ -92,7 +93,7 @@ private slots:
         // Pressing through the accessibility interface follows the link, as a click does.
         QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(labels.Label61);
         banner->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(m_harness->opener.opened, QStringList{lumo::modHelp::PageAddress(Page::Home)});
+        QCOMPARE(m_harness->opener.opened, QStringList{pageAt("home-page")});
     }
 };
 

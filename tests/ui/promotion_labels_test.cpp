@@ -1,4 +1,5 @@
 #include "support/promotion_helpers.h"
+#include "support/site_pages.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
@@ -9,9 +10,9 @@
 #include <QLineEdit>
 #include <memory>
 
-using lumo::modHelp::Page;
 using lumo::testing::child;
 using lumo::testing::offerInFront;
+using lumo::testing::pageAt;
 using lumo::testing::pixelsOf;
 using lumo::testing::WindowHarness;
 using lumo::ui::frmMain;
@@ -33,28 +34,29 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("coBrandInFront");
-        QTest::addColumn<int>("page");
-        const auto row = [](const QString& window, const char* control, bool coBrand, Page page) {
+        QTest::addColumn<QString>("address");
+        const auto row = [](const QString& window, const char* control, bool coBrand,
+                            const char* key) {
             QTest::addRow("%s %s", qPrintable(window), control)
-                << window << QString::fromUtf8(control) << coBrand << int(page);
+                << window << QString::fromUtf8(control) << coBrand << pageAt(key);
         };
-        row(kMain, "mnuOnline", false, Page::Help);
-        row(kMain, "mnuVisit", false, Page::Home);
-        row(kMain, "mnuUpdate", false, Page::Download);
-        row(kMain, "mnuDonate", false, Page::Donate);
-        row(kMain, "Label61", false, Page::Home);
-        row(kMain, "lblFullBrand", false, Page::FullyBranded);
-        row(kMain, "lblCobrand", true, Page::CoBrand);
-        row(kResult, "Label61", false, Page::Home);
-        row(kResult, "lblFullBrand", false, Page::FullyBranded);
-        row(kResult, "lblCobrand", true, Page::CoBrand);
+        row(kMain, "mnuOnline", false, "help-web-page");
+        row(kMain, "mnuVisit", false, "home-page");
+        row(kMain, "mnuUpdate", false, "download-web-page");
+        row(kMain, "mnuDonate", false, "donate");
+        row(kMain, "Label61", false, "home-page");
+        row(kMain, "lblFullBrand", false, "fully-branded");
+        row(kMain, "lblCobrand", true, "co-brand");
+        row(kResult, "Label61", false, "home-page");
+        row(kResult, "lblFullBrand", false, "fully-branded");
+        row(kResult, "lblCobrand", true, "co-brand");
     }
     void eachLinkOpensItsPage()
     {
         QFETCH(QString, window);
         QFETCH(QString, control);
         QFETCH(bool, coBrandInFront);
-        QFETCH(int, page);
+        QFETCH(QString, address);
         QWidget* shown = window == kMain ? static_cast<QWidget*>(m_main.get()) : openResult();
         QVERIFY(shown);
         PromotionLabels& labels = promotionsOf(*shown);
@@ -74,7 +76,6 @@ private slots:
             }
         }
 
-        const QString address = lumo::modHelp::PageAddress(static_cast<Page>(page));
         QCOMPARE(m_harness->opener.opened, (QStringList{address, address}));
         QCOMPARE(offerInFront(labels), front);
         QCOMPARE(lumo::testing::visibleWindows(), windowsBefore);

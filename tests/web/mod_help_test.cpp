@@ -14,64 +14,59 @@ QString siteAddress(const char* rest)
     return QString::fromUtf8(LUMO_SITE_BASE) + QString::fromUtf8(rest);
 }
 
-struct Launcher {
-    void (PageLauncher::*open)();
+// The catalogue as the maker's site serves it: one row per page.
+struct CataloguePage {
     Page page;
     const char* address; // after the site base
 };
 
-const Launcher kLaunchers[] = {
-    {&PageLauncher::OpenHomePage, Page::Home, "/lumo-free-soul-urge-number/ssd.php?page=home-page"},
-    {&PageLauncher::OpenHelpPage, Page::Help,
-     "/lumo-free-soul-urge-number/ssd.php?page=help-web-page"},
-    {&PageLauncher::OpenDownloadPage, Page::Download,
-     "/lumo-free-soul-urge-number/ssd.php?page=download-web-page"},
-    {&PageLauncher::OpenDonatePage, Page::Donate,
-     "/lumo-free-soul-urge-number/ssd.php?page=donate"},
-    {&PageLauncher::OpenCoBrandPage, Page::CoBrand,
-     "/lumo-free-soul-urge-number/ssd.php?page=co-brand"},
-    {&PageLauncher::OpenFullyBrandedPage, Page::FullyBranded,
-     "/lumo-free-soul-urge-number/ssd.php?page=fully-branded"},
-    {&PageLauncher::OpenSoftwaresPage, Page::Softwares,
-     "/lumo-free-soul-urge-number/ssd.php?page=starwellsoftwares"},
+const CataloguePage kCatalogue[] = {
+    {Page::Home, "/lumo-free-soul-urge-number/ssd.php?page=home-page"},
+    {Page::Help, "/lumo-free-soul-urge-number/ssd.php?page=help-web-page"},
+    {Page::Download, "/lumo-free-soul-urge-number/ssd.php?page=download-web-page"},
+    {Page::Donate, "/lumo-free-soul-urge-number/ssd.php?page=donate"},
+    {Page::CoBrand, "/lumo-free-soul-urge-number/ssd.php?page=co-brand"},
+    {Page::FullyBranded, "/lumo-free-soul-urge-number/ssd.php?page=fully-branded"},
+    {Page::Softwares, "/lumo-free-soul-urge-number/ssd.php?page=starwellsoftwares"},
 };
 
-TEST(PageLauncher, EachLauncherOpensExactlyItsCatalogueAddress)
+TEST(PageLauncher, EachPageOpensExactlyItsCatalogueAddress)
 {
-    for (const auto& launcher : kLaunchers) {
+    ASSERT_EQ(std::size(kCatalogue), lumo::modHelp::kPages.size()) << "a page without a row here";
+    for (const auto& row : kCatalogue) {
         lumo::testing::FakeWebOpener opener;
-        PageLauncher pages(opener);
-        (pages.*launcher.open)();
-        const QString expected = siteAddress(launcher.address);
-        EXPECT_EQ(opener.opened, QStringList{expected}) << launcher.address;
-        EXPECT_EQ(lumo::modHelp::PageAddress(launcher.page), expected) << launcher.address;
+        PageLauncher(opener).open(row.page);
+        const QString expected = siteAddress(row.address);
+        EXPECT_EQ(opener.opened, QStringList{expected}) << row.address;
+        EXPECT_EQ(lumo::modHelp::pageAddress(row.page), expected) << row.address;
     }
-}
-
-TEST(PageLauncher, DonatePageAddressIsSiteBaseThenScriptAndKey)
-{
-    lumo::testing::FakeWebOpener opener;
-    PageLauncher(opener).OpenDonatePage();
-    EXPECT_EQ(opener.opened,
-              QStringList{QStringLiteral(LUMO_SITE_BASE
-                                         "/lumo-free-soul-urge-number/ssd.php?page=donate")});
 }
 
 TEST(PageLauncher, EveryCallIsOneRequest)
 {
     lumo::testing::FakeWebOpener opener;
     PageLauncher pages(opener);
-    pages.OpenFullyBrandedPage();
-    pages.OpenFullyBrandedPage();
-    pages.OpenHomePage();
-    const QString fullyBranded = lumo::modHelp::PageAddress(Page::FullyBranded);
+    pages.open(Page::FullyBranded);
+    pages.open(Page::FullyBranded);
+    pages.open(Page::Home);
+    const QString fullyBranded =
+        siteAddress("/lumo-free-soul-urge-number/ssd.php?page=fully-branded");
     EXPECT_EQ(opener.opened,
-              (QStringList{fullyBranded, fullyBranded, lumo::modHelp::PageAddress(Page::Home)}));
+              (QStringList{fullyBranded, fullyBranded,
+                           siteAddress("/lumo-free-soul-urge-number/ssd.php?page=home-page")}));
+}
+
+TEST(PageLauncher, AnAddressGoesToTheOpenerAsItStands)
+{
+    lumo::testing::FakeWebOpener opener;
+    const QString address = siteAddress("/x?page=a b&c=#d");
+    PageLauncher(opener).OpenWebAddress(address);
+    EXPECT_EQ(opener.opened, QStringList{address});
 }
 
 TEST(PageLauncher, ProductFolderAddressIsSiteBaseAndFolder)
 {
-    EXPECT_EQ(lumo::modHelp::ProductFolderAddress(), siteAddress("/lumo-free-soul-urge-number/"));
+    EXPECT_EQ(lumo::modHelp::productFolderAddress(), siteAddress("/lumo-free-soul-urge-number/"));
 }
 
 } // namespace

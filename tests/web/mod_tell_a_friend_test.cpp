@@ -117,7 +117,7 @@ void expectEncodedProductFolder(const QString& value)
         EXPECT_TRUE(c.isLetterOrNumber() || QStringLiteral("-._~%").contains(c))
             << "unencoded " << c.toLatin1();
     }
-    EXPECT_EQ(QUrl::fromPercentEncoding(value.toLatin1()), lumo::modHelp::ProductFolderAddress());
+    EXPECT_EQ(QUrl::fromPercentEncoding(value.toLatin1()), lumo::modHelp::productFolderAddress());
 }
 
 TEST(BuildReferralAddress, SendsTheFieldsInOrderEachEncoded)

@@ -1,5 +1,6 @@
 #include "qt_printers.h"
 #include "support/fakes.h"
+#include "support/site_pages.h"
 #include "web/mod_help.h"
 #include "web/update_reminder.h"
 
@@ -99,8 +100,7 @@ TEST(UpdateReminder, YesStoresTodayThenOpensTheDownloadPage)
     Fixture f(QStringLiteral("1/1/2020"));
     f.messages.answers.push_back(MessageAnswer::Yes);
     f.check();
-    EXPECT_EQ(f.opener.opened,
-              QStringList{lumo::modHelp::PageAddress(lumo::modHelp::Page::Download)});
+    EXPECT_EQ(f.opener.opened, QStringList{lumo::testing::pageAt("download-web-page")});
     EXPECT_EQ(f.opener.storedWhenOpened, QStringList{kTodayText});
 }
 
