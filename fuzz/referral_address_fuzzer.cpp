@@ -128,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Box order: name, e-mail, message, friend's name, friend's e-mail; the fields carry them as
     // taf1 to taf5.
-    const auto record = lumo::modTellAFriend::CaptureReferral(
+    const auto record = lumo::modTellAFriend::captureReferral(
         box(typed[0]), box(typed[1]), box(typed[2]), box(typed[3]), box(typed[4]));
     std::array<std::string, 7> expected{"lumo-refer-a-friend"};
     for (std::size_t i = 0; i < typed.size(); ++i) {
@@ -136,12 +136,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     expected.back() = std::string(kSiteBase) + std::string(kProductFolder);
 
-    const QString address = lumo::modTellAFriend::BuildReferralAddress(record);
+    const QString address = lumo::modTellAFriend::buildReferralAddress(record);
     CheckAddress(address, expected);
 
     // The button's way: a failing check's message and no address, or that same address, which
     // then fits the limit; one too long for the limit is refused with its own message.
-    const auto outcome = lumo::modTellAFriend::SubmitReferral(record, longestAddress);
+    const auto outcome = lumo::modTellAFriend::submitReferral(record, longestAddress);
     LUMO_FUZZ_CHECK(outcome.failure.isEmpty() != outcome.address.isEmpty(),
                     "a message and an address at once, or neither");
     if (!outcome.address.isEmpty()) {

@@ -54,10 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                ? QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.data()),
                                                     qsizetype(bytes.size() / sizeof(char16_t)))
                                : QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-    static_cast<void>(lumo::modHelp::ParseReminderDate(stored, locale, today));
+    static_cast<void>(lumo::modHelp::parseReminderDate(stored, locale, today));
 
-    const QString text = lumo::modHelp::FormatReminderDate(written, locale);
-    const QDate back = lumo::modHelp::ParseReminderDate(text, locale, today);
+    const QString text = lumo::modHelp::formatReminderDate(written, locale);
+    const QDate back = lumo::modHelp::parseReminderDate(text, locale, today);
     LUMO_FUZZ_CHECK(back == written, "%s: %s written as \"%s\" reads back as %s on %s",
                     locale.name().toStdString().c_str(),
                     written.toString(Qt::ISODate).toStdString().c_str(), Printable(text).c_str(),

@@ -1,6 +1,7 @@
 #pragma once
 
-// Every text of start-up and the exit screen, in one place.
+// The texts of start-up and of the exit screen's own controls. The referral form's placeholders and
+// messages are in web/web_texts.h, the captions the windows share in ui/ui_texts.h.
 
 namespace lumo::app::texts {
 

@@ -234,9 +234,9 @@ void frmNagScreen2::Check1_Click()
 void frmNagScreen2::cmdSubmit_Click()
 {
     const auto record =
-        modTellAFriend::CaptureReferral(boxText(txtName), boxText(txtEmail), boxText(txtMessage),
+        modTellAFriend::captureReferral(boxText(txtName), boxText(txtEmail), boxText(txtMessage),
                                         boxText(txtFriendName), boxText(txtFriendEmail));
-    const auto outcome = modTellAFriend::SubmitReferral(record, platform::longestWebAddress());
+    const auto outcome = modTellAFriend::submitReferral(record, platform::longestWebAddress());
     if (!outcome.failure.isEmpty()) {
         m_services.messages.critical(this, outcome.failure);
     } else {

@@ -17,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,11 +30,6 @@ using look::twipsRect;
 
 namespace {
 constexpr QSize kClientSize{look::px(6405), look::px(3450)};
-
-bool isGregorianLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
 
 template <typename Widget> Widget* named(Widget* widget, const char* name, const QRect& geometry)
 {
@@ -236,16 +232,14 @@ bool frmMain::ValidateEntries()
     if (cboYear->currentIndex() < 0) {
         return refuse(texts::kSpecifyYear, cboYear);
     }
-    constexpr int kFebruary = 2;
+    // The calendar's own rule, which leaves out 29 February 1900 as the Gregorian calendar does.
     const int day = cboDate->currentIndex() + 1;
     const int month = cboMonth->currentIndex() + 1;
     const int year = texts::kFirstYear + cboYear->currentIndex();
-    if (month == kFebruary && day > (isGregorianLeapYear(year) ? 29 : 28)) {
-        return refuse(texts::kWrongFebruaryDay, nullptr);
-    }
-    const bool thirtyDays = month == 4 || month == 6 || month == 9 || month == 11;
-    if (thirtyDays && day == 31) {
-        return refuse(texts::kWrongThirtyFirst, nullptr);
+    if (!QDate(year, month, day).isValid()) {
+        constexpr int kFebruary = 2;
+        return refuse(month == kFebruary ? texts::kWrongFebruaryDay : texts::kWrongThirtyFirst,
+                      nullptr);
     }
     return true;
 }

@@ -30,7 +30,8 @@ struct PromotionGeometry {
     QRect offer;       // both brand labels in Frame5
 };
 
-// The frames are created first, then the labels inside them; a click only opens the label's page.
+// Each frame is created with its labels (the bottom strip first, as the windows' creation order
+// has it); a click on a label only opens its page.
 [[nodiscard]] PromotionLabels createPromotionLabels(QWidget& window, const PromotionGeometry& at,
                                                     modHelp::PageLauncher& pages);
 

@@ -14,7 +14,7 @@ namespace {
 constexpr QChar kAt = QLatin1Char('@');
 constexpr QChar kDot = QLatin1Char('.');
 
-// The record's values are already trimmed (CaptureReferral).
+// The record's values are already trimmed (captureReferral).
 bool isMissing(const QString& value, const char* placeholder)
 {
     return value.isEmpty() || value == toQString(placeholder);
@@ -27,14 +27,14 @@ QString encodeValue(const QString& value)
 }
 } // namespace
 
-ReferralRecord CaptureReferral(const QString& name, const QString& email, const QString& message,
+ReferralRecord captureReferral(const QString& name, const QString& email, const QString& message,
                                const QString& friendName, const QString& friendEmail)
 {
     return {trimSpaces(name), trimSpaces(email), trimSpaces(message), trimSpaces(friendName),
             trimSpaces(friendEmail)};
 }
 
-QString CheckEmailAddresses(const ReferralRecord& record)
+QString checkEmailAddresses(const ReferralRecord& record)
 {
     const QString& sender = record.senderEmail;
     const QString& recipient = record.friendEmail;
@@ -50,7 +50,7 @@ QString CheckEmailAddresses(const ReferralRecord& record)
     return {};
 }
 
-QString CheckOtherFields(const ReferralRecord& record)
+QString checkOtherFields(const ReferralRecord& record)
 {
     if (isMissing(record.senderName, kNamePlaceholder)) {
         return toQString(kNameMissingMessage);
@@ -64,7 +64,7 @@ QString CheckOtherFields(const ReferralRecord& record)
     return {};
 }
 
-QString BuildReferralAddress(const ReferralRecord& record)
+QString buildReferralAddress(const ReferralRecord& record)
 {
     const std::array<QString, site::kReferralFields.size()> values{
         record.senderName, record.senderEmail, record.message,
@@ -79,19 +79,19 @@ QString BuildReferralAddress(const ReferralRecord& record)
 
 ReferralOutcome SendReferral(const ReferralRecord& record, qsizetype longestAddress)
 {
-    if (QString failure = CheckOtherFields(record); !failure.isEmpty()) {
+    if (QString failure = checkOtherFields(record); !failure.isEmpty()) {
         return {.failure = std::move(failure), .address = {}};
     }
-    QString address = BuildReferralAddress(record);
+    QString address = buildReferralAddress(record);
     if (address.size() > longestAddress) {
         return {.failure = toQString(kReferralTooLongMessage), .address = {}};
     }
     return {.failure = {}, .address = std::move(address)};
 }
 
-ReferralOutcome SubmitReferral(const ReferralRecord& record, qsizetype longestAddress)
+ReferralOutcome submitReferral(const ReferralRecord& record, qsizetype longestAddress)
 {
-    if (QString failure = CheckEmailAddresses(record); !failure.isEmpty()) {
+    if (QString failure = checkEmailAddresses(record); !failure.isEmpty()) {
         return {.failure = std::move(failure), .address = {}};
     }
     return SendReferral(record, longestAddress);

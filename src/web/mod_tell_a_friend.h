@@ -13,18 +13,18 @@ struct ReferralRecord {
 
 // Takes the texts of the exit screen's boxes, removing leading and trailing spaces (U+0020
 // only: tabs, carriage returns and line feeds stay).
-[[nodiscard]] ReferralRecord CaptureReferral(const QString& name, const QString& email,
+[[nodiscard]] ReferralRecord captureReferral(const QString& name, const QString& email,
                                              const QString& message, const QString& friendName,
                                              const QString& friendEmail);
 
 // The message of the first failing e-mail check, or an empty text when both addresses pass.
-[[nodiscard]] QString CheckEmailAddresses(const ReferralRecord& record);
+[[nodiscard]] QString checkEmailAddresses(const ReferralRecord& record);
 // The message of the first missing name, message or friend's name, or an empty text.
-[[nodiscard]] QString CheckOtherFields(const ReferralRecord& record);
+[[nodiscard]] QString checkOtherFields(const ReferralRecord& record);
 
 // The request to the maker's site. Every field value is percent-encoded as UTF-8, so that no
 // character of a value can add a field, cut the address or be mangled on the way.
-[[nodiscard]] QString BuildReferralAddress(const ReferralRecord& record);
+[[nodiscard]] QString buildReferralAddress(const ReferralRecord& record);
 
 // What the refer-a-friend button leads to: the message of the first failing check, to be shown
 // with the critical icon, or, when every check passes, the request address to open.
@@ -38,7 +38,7 @@ struct ReferralOutcome {
 // of its own rather than dropped on the way.
 [[nodiscard]] ReferralOutcome SendReferral(const ReferralRecord& record, qsizetype longestAddress);
 // The refer-a-friend button: checks the e-mail addresses first, then SendReferral.
-[[nodiscard]] ReferralOutcome SubmitReferral(const ReferralRecord& record,
+[[nodiscard]] ReferralOutcome submitReferral(const ReferralRecord& record,
                                              qsizetype longestAddress);
 
 } // namespace lumo::modTellAFriend

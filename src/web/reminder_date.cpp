@@ -25,7 +25,7 @@ int nearestCenturyYear(int year, int todayYear)
 }
 } // namespace
 
-QString ReminderDateFormat(const QLocale& locale)
+QString reminderDateFormat(const QLocale& locale)
 {
     const QString format = locale.dateFormat(QLocale::ShortFormat);
     QString result;
@@ -50,18 +50,18 @@ QString ReminderDateFormat(const QLocale& locale)
     return result;
 }
 
-QString FormatReminderDate(QDate date, const QLocale& locale)
+QString formatReminderDate(QDate date, const QLocale& locale)
 {
     // Some locales write digits that Qt cannot read back; the reminder would then find no date
     // at every start and never come. Those get the ISO form, which reads back everywhere.
-    const QString text = locale.toString(date, ReminderDateFormat(locale));
-    if (locale.toDate(text, ReminderDateFormat(locale)) == date) {
+    const QString text = locale.toString(date, reminderDateFormat(locale));
+    if (locale.toDate(text, reminderDateFormat(locale)) == date) {
         return text;
     }
     return date.toString(Qt::ISODate);
 }
 
-QDate ParseReminderDate(const QString& text, const QLocale& locale, QDate today)
+QDate parseReminderDate(const QString& text, const QLocale& locale, QDate today)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) {
@@ -72,7 +72,7 @@ QDate ParseReminderDate(const QString& text, const QLocale& locale, QDate today)
     if (iso.match(trimmed).hasMatch()) {
         return QDate::fromString(trimmed, Qt::ISODate);
     }
-    if (const QDate date = locale.toDate(trimmed, ReminderDateFormat(locale)); date.isValid()) {
+    if (const QDate date = locale.toDate(trimmed, reminderDateFormat(locale)); date.isValid()) {
         return date;
     }
     const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);

@@ -11,14 +11,14 @@
 namespace lumo::modHelp {
 
 // The locale's short date format with a two-digit year ("yy") widened to four ("yyyy").
-[[nodiscard]] QString ReminderDateFormat(const QLocale& locale);
+[[nodiscard]] QString reminderDateFormat(const QLocale& locale);
 
 // The locale's four-digit form of `date`, or its ISO form where that would not read back.
-[[nodiscard]] QString FormatReminderDate(QDate date, const QLocale& locale);
+[[nodiscard]] QString formatReminderDate(QDate date, const QLocale& locale);
 
 // Reads ISO 8601 (yyyy-MM-dd), the four-digit format and the locale's own short format (a
 // two-digit year is taken in the century nearest `today`). An unreadable text gives an invalid
 // date.
-[[nodiscard]] QDate ParseReminderDate(const QString& text, const QLocale& locale, QDate today);
+[[nodiscard]] QDate parseReminderDate(const QString& text, const QLocale& locale, QDate today);
 
 } // namespace lumo::modHelp

@@ -41,7 +41,7 @@ void UpdateReminder::CheckUpdateReminder()
     const QDate today = m_clock.today();
     const QDate last = m_stored.isValid()
                            ? m_stored
-                           : ParseReminderDate(m_settings.read(kSection, kKey), m_locale, today);
+                           : parseReminderDate(m_settings.read(kSection, kKey), m_locale, today);
     // Never run, or a value that is no date: start counting from today without asking.
     if (!last.isValid()) {
         storeToday(today);
@@ -59,7 +59,7 @@ void UpdateReminder::CheckUpdateReminder()
 
 void UpdateReminder::storeToday(QDate today)
 {
-    m_settings.write(kSection, kKey, FormatReminderDate(today, m_locale));
+    m_settings.write(kSection, kKey, formatReminderDate(today, m_locale));
     m_stored = today;
 }
 

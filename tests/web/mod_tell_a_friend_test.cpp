@@ -26,15 +26,15 @@ const QString kFriendNameMissing = QStringLiteral("Please Enter Your Friend's Na
 
 ReferralRecord validRecord()
 {
-    return CaptureReferral(QStringLiteral("Jo Smith"), QStringLiteral("jo@example.com"),
+    return captureReferral(QStringLiteral("Jo Smith"), QStringLiteral("jo@example.com"),
                            QStringLiteral("Hello"), QStringLiteral("Ann"),
                            QStringLiteral("ann@example.org"));
 }
 
-TEST(CaptureReferral, TrimsSpacesOnlyFromEachEnd)
+TEST(captureReferral, TrimsSpacesOnlyFromEachEnd)
 {
     const auto record =
-        CaptureReferral(QStringLiteral("  Jo  Smith "), QStringLiteral("\ta@b.c "),
+        captureReferral(QStringLiteral("  Jo  Smith "), QStringLiteral("\ta@b.c "),
                         QStringLiteral(" Hi\r\n"), QStringLiteral("Ann\t"), QStringLiteral("   "));
     EXPECT_EQ(record.senderName, QStringLiteral("Jo  Smith"));
     EXPECT_EQ(record.senderEmail, QStringLiteral("\ta@b.c"));
@@ -49,7 +49,7 @@ struct EmailCase {
     QString expected;
 };
 
-TEST(CheckEmailAddresses, ChecksInOrder)
+TEST(checkEmailAddresses, ChecksInOrder)
 {
     const QString& distinct = kDistinct;
     const QString& proper = kProper;
@@ -68,9 +68,9 @@ TEST(CheckEmailAddresses, ChecksInOrder)
     };
     for (const auto& c : cases) {
         const auto record =
-            CaptureReferral(QStringLiteral("Jo"), QString::fromUtf8(c.sender), QStringLiteral("Hi"),
+            captureReferral(QStringLiteral("Jo"), QString::fromUtf8(c.sender), QStringLiteral("Hi"),
                             QStringLiteral("Ann"), QString::fromUtf8(c.recipient));
-        EXPECT_EQ(CheckEmailAddresses(record), c.expected) << c.sender << " / " << c.recipient;
+        EXPECT_EQ(checkEmailAddresses(record), c.expected) << c.sender << " / " << c.recipient;
     }
 }
 
@@ -81,7 +81,7 @@ struct FieldCase {
     QString expected;
 };
 
-TEST(CheckOtherFields, ChecksInOrder)
+TEST(checkOtherFields, ChecksInOrder)
 {
     const QString& name = kNameMissing;
     const QString& message = kMessageMissing;
@@ -102,10 +102,10 @@ TEST(CheckOtherFields, ChecksInOrder)
     };
     for (const auto& c : cases) {
         const auto record =
-            CaptureReferral(QString::fromUtf8(c.name), QStringLiteral("jo@example.com"),
+            captureReferral(QString::fromUtf8(c.name), QStringLiteral("jo@example.com"),
                             QString::fromUtf8(c.message), QString::fromUtf8(c.friendName),
                             QStringLiteral("ann@example.org"));
-        EXPECT_EQ(CheckOtherFields(record), c.expected)
+        EXPECT_EQ(checkOtherFields(record), c.expected)
             << c.name << " / " << c.message << " / " << c.friendName;
     }
 }
@@ -120,16 +120,16 @@ void expectEncodedProductFolder(const QString& value)
     EXPECT_EQ(QUrl::fromPercentEncoding(value.toLatin1()), lumo::modHelp::productFolderAddress());
 }
 
-TEST(BuildReferralAddress, SendsTheFieldsInOrderEachEncoded)
+TEST(buildReferralAddress, SendsTheFieldsInOrderEachEncoded)
 {
-    const QString address = BuildReferralAddress(validRecord());
+    const QString address = buildReferralAddress(validRecord());
     const QString fields = QStringLiteral("&taf1=Jo%20Smith&taf2=jo%40example.com&taf3=Hello"
                                           "&taf4=Ann&taf5=ann%40example.org&taf6=");
     ASSERT_TRUE(address.startsWith(kRequestStart + fields)) << address.toStdString();
     expectEncodedProductFolder(address.mid(kRequestStart.size() + fields.size()));
 }
 
-TEST(BuildReferralAddress, EncodesEveryByteButUnreservedCharacters)
+TEST(buildReferralAddress, EncodesEveryByteButUnreservedCharacters)
 {
     const struct {
         const char* value;
@@ -143,18 +143,18 @@ TEST(BuildReferralAddress, EncodesEveryByteButUnreservedCharacters)
     for (const auto& c : cases) {
         ReferralRecord record = validRecord();
         record.friendName = QString::fromUtf8(c.value);
-        const QString address = BuildReferralAddress(record);
+        const QString address = buildReferralAddress(record);
         EXPECT_TRUE(address.contains(QStringLiteral("&taf4=") + QString::fromUtf8(c.encoded) +
                                      QStringLiteral("&taf5=")))
             << address.toStdString();
     }
 }
 
-TEST(SubmitReferral, ValidRecordGivesTheRequestAndNoMessage)
+TEST(submitReferral, ValidRecordGivesTheRequestAndNoMessage)
 {
     auto record = validRecord();
     record.message = kUntouchedMessage;
-    const auto outcome = SubmitReferral(record, kLongestAddress);
+    const auto outcome = submitReferral(record, kLongestAddress);
     EXPECT_EQ(outcome.failure, QString());
     EXPECT_EQ(outcome.address,
               kRequestStart +
@@ -163,27 +163,27 @@ TEST(SubmitReferral, ValidRecordGivesTheRequestAndNoMessage)
                   kProductFolderEncoded);
 }
 
-TEST(SubmitReferral, FailingCheckGivesItsMessageAndNoRequest)
+TEST(submitReferral, FailingCheckGivesItsMessageAndNoRequest)
 {
     const struct {
         ReferralRecord record;
         QString expected;
     } cases[] = {
-        {CaptureReferral(QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
+        {captureReferral(QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
                          kUntouchedMessage, QStringLiteral("Friend's Name"),
                          QStringLiteral("Friend's Email Address")),
          kProper},
-        {CaptureReferral(QStringLiteral("Jo"), QStringLiteral("jo@example.com"),
+        {captureReferral(QStringLiteral("Jo"), QStringLiteral("jo@example.com"),
                          QStringLiteral("Hi"), QStringLiteral("Friend's Name"),
                          QStringLiteral("ann@example.org")),
          kFriendNameMissing},
-        {CaptureReferral(QStringLiteral("Jo"), QStringLiteral("jo@example.com"),
+        {captureReferral(QStringLiteral("Jo"), QStringLiteral("jo@example.com"),
                          QStringLiteral("Hi"), QStringLiteral("Ann"),
                          QStringLiteral("jo@example.com")),
          kDistinct},
     };
     for (const auto& c : cases) {
-        const auto outcome = SubmitReferral(c.record, kLongestAddress);
+        const auto outcome = submitReferral(c.record, kLongestAddress);
         EXPECT_EQ(outcome.failure, c.expected);
         EXPECT_EQ(outcome.address, QString());
     }
@@ -215,11 +215,11 @@ TEST(SendReferral, RefusesARequestLongerThanTheSystemPassesOn)
         QStringLiteral("&taf1=Jo%20Smith&taf2=jo%40example.com&taf3=Hello&taf4=Ann"
                        "&taf5=ann%40example.org&taf6=") +
         kProductFolderEncoded;
-    const auto fits = SubmitReferral(record, request.size());
+    const auto fits = submitReferral(record, request.size());
     EXPECT_EQ(fits.failure, QString());
     EXPECT_EQ(fits.address, request);
 
-    const auto tooLong = SubmitReferral(record, request.size() - 1);
+    const auto tooLong = submitReferral(record, request.size() - 1);
     EXPECT_EQ(tooLong.failure,
               QStringLiteral("Your Referral Is Too Long To Send. Please Shorten Your Message"));
     EXPECT_EQ(tooLong.address, QString());

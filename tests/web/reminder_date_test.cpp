@@ -5,9 +5,9 @@
 
 namespace {
 
-using lumo::modHelp::FormatReminderDate;
-using lumo::modHelp::ParseReminderDate;
-using lumo::modHelp::ReminderDateFormat;
+using lumo::modHelp::formatReminderDate;
+using lumo::modHelp::parseReminderDate;
+using lumo::modHelp::reminderDateFormat;
 
 const QDate kToday(2026, 12, 8);
 
@@ -19,10 +19,10 @@ TEST(ReminderDate, RoundTripsInEveryLocaleWithAFourDigitYear)
                            QDate(2124, 7, 4)};
     for (const char* name : locales) {
         const QLocale locale{QString::fromLatin1(name)};
-        EXPECT_EQ(ReminderDateFormat(locale).count(QStringLiteral("yyyy")), 1) << name;
+        EXPECT_EQ(reminderDateFormat(locale).count(QStringLiteral("yyyy")), 1) << name;
         for (const QDate& date : dates) {
-            const QString text = FormatReminderDate(date, locale);
-            EXPECT_EQ(ParseReminderDate(text, locale, kToday), date)
+            const QString text = formatReminderDate(date, locale);
+            EXPECT_EQ(parseReminderDate(text, locale, kToday), date)
                 << name << " " << text.toStdString();
         }
     }
@@ -39,11 +39,11 @@ TEST(ReminderDate, RoundTripsInEveryLocaleQtKnows)
     int isoLocales = 0;
     for (const QLocale& locale : locales) {
         for (const QDate& date : dates) {
-            const QString text = FormatReminderDate(date, locale);
-            ASSERT_EQ(ParseReminderDate(text, locale, kToday), date)
+            const QString text = formatReminderDate(date, locale);
+            ASSERT_EQ(parseReminderDate(text, locale, kToday), date)
                 << locale.name().toStdString() << " " << text.toStdString();
         }
-        isoLocales += FormatReminderDate(kToday, locale) == QStringLiteral("2026-12-08") ? 1 : 0;
+        isoLocales += formatReminderDate(kToday, locale) == QStringLiteral("2026-12-08") ? 1 : 0;
     }
     EXPECT_GT(isoLocales, 0);
 }
@@ -53,7 +53,7 @@ TEST(ReminderDate, LocalesWhoseDigitsDoNotReadBackStoreTheIsoForm)
 {
     for (const QLocale& locale : {QLocale(QLocale::Chakma, QLocale::Bangladesh),
                                   QLocale(QLocale::Fulah, QLocale::AdlamScript, QLocale::Guinea)}) {
-        EXPECT_EQ(FormatReminderDate(kToday, locale), QStringLiteral("2026-12-08"))
+        EXPECT_EQ(formatReminderDate(kToday, locale), QStringLiteral("2026-12-08"))
             << locale.name().toStdString();
     }
 }
@@ -68,7 +68,7 @@ TEST(ReminderDate, WritesTheShortFormatWithTheYearWidened)
         {"ja_JP", "2026/12/08"}, {"zh_CN", "2026/12/8"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FormatReminderDate(kToday, QLocale(QString::fromLatin1(c.locale))),
+        EXPECT_EQ(formatReminderDate(kToday, QLocale(QString::fromLatin1(c.locale))),
                   QString::fromUtf8(c.text))
             << c.locale;
     }
@@ -94,7 +94,7 @@ TEST(ReminderDate, ReadsTwoDigitYearsInTheNearestCenturyAndIsoDates)
         {us, " 12/8/2026 ", kToday, kToday},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ParseReminderDate(QString::fromUtf8(c.text), c.locale, c.today), c.expected)
+        EXPECT_EQ(parseReminderDate(QString::fromUtf8(c.text), c.locale, c.today), c.expected)
             << c.text;
     }
 }
@@ -103,7 +103,7 @@ TEST(ReminderDate, UnreadableTextGivesNoDate)
 {
     const QLocale us(QLocale::English, QLocale::UnitedStates);
     for (const char* text : {"", "garbage", "13/45/2026", "12/8", "2026-13-01", "08.12.2026x"}) {
-        EXPECT_FALSE(ParseReminderDate(QString::fromUtf8(text), us, kToday).isValid()) << text;
+        EXPECT_FALSE(parseReminderDate(QString::fromUtf8(text), us, kToday).isValid()) << text;
     }
 }
 
