@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building, running or testing needs, when missing.
-# Usage: install-deps.sh build|test|package|fuzz|bench|windows
+# Usage: install-deps.sh build|test|package|fuzz|bench|windows|format
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
@@ -11,6 +11,9 @@ test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils "${pac
 # The start-up benchmark (bench/startup.sh): the default preset's libraries, an X server, xev and
 # xprop to watch it, callgrind to count instructions.
 bench_packages=(libgtest-dev libbenchmark-dev xvfb x11-utils valgrind)
+
+# The format check (scripts/check-format.sh).
+format_packages=(clang-format)
 
 # The fuzz targets (scripts/fuzz.sh): clang with its libFuzzer and sanitizer runtimes, and the
 # symbolizer that puts file and line into a crash report. Nothing else needs them.
@@ -26,6 +29,7 @@ case "${1:-build}" in
   test) packages+=("${test_packages[@]}") ;;
   package) packages+=("${package_packages[@]}") ;;
   fuzz) packages+=("${fuzz_packages[@]}") ;;
+  format) packages=("${format_packages[@]}") ;;
   bench) packages+=("${bench_packages[@]}") ;;
   windows) packages+=("${windows_packages[@]}") ;;
 esac

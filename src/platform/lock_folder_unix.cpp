@@ -28,8 +28,8 @@ bool isPrivateFolder(const QString& path)
 // an environment variable, which another user's program may not share), created owner-only.
 QString temporaryPrivateFolder()
 {
-    const QString path = QDir(QDir::tempPath())
-                             .filePath(QStringLiteral("lumo-soul-urge-number-%1").arg(::getuid()));
+    const QString path =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("lumo-soul-urge-number-%1").arg(::getuid()));
     const QByteArray native = QFile::encodeName(path);
     if (::mkdir(native.constData(), kOwnerOnly) != 0 && errno != EEXIST) {
         return {};

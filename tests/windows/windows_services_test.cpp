@@ -27,10 +27,9 @@ QString registryValue(const QString& subkey, const QString& name)
 {
     wchar_t buffer[256] = {};
     DWORD size = sizeof buffer;
-    const LSTATUS status =
-        RegGetValueW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(subkey.utf16()),
-                     reinterpret_cast<const wchar_t*>(name.utf16()), RRF_RT_REG_SZ, nullptr,
-                     buffer, &size);
+    const LSTATUS status = RegGetValueW(
+        HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(subkey.utf16()),
+        reinterpret_cast<const wchar_t*>(name.utf16()), RRF_RT_REG_SZ, nullptr, buffer, &size);
     return status == ERROR_SUCCESS ? QString::fromWCharArray(buffer) : QString();
 }
 
