@@ -2,7 +2,8 @@
 #include "web/mod_help.h"
 #include "web/mod_tell_a_friend.h"
 
-#include <QUrl>
+#include <cctype>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,8 +13,24 @@ using namespace lumo::modTellAFriend;
 const QString kRequestStart =
     QStringLiteral(LUMO_SITE_BASE "/lumo-free-soul-urge-number/ssd.php?page=lumo-refer-a-friend");
 const QString kUntouchedMessage = QStringLiteral("Your Message\r\n");
-const QString kProductFolderEncoded = QString::fromLatin1(
-    QUrl::toPercentEncoding(QStringLiteral(LUMO_SITE_BASE "/lumo-free-soul-urge-number/")));
+
+// Percent-encoding as the request does it, written out here: letters, digits and "-._~" stay,
+// every other byte of the UTF-8 text becomes %XX.
+QString percentEncoded(const char* utf8)
+{
+    QString encoded;
+    for (const char* at = utf8; *at != '\0'; ++at) {
+        const auto byte = static_cast<unsigned char>(*at);
+        if (std::isalnum(byte) != 0 || std::strchr("-._~", byte) != nullptr) {
+            encoded += QLatin1Char(static_cast<char>(byte));
+        } else {
+            encoded += QStringLiteral("%%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
+        }
+    }
+    return encoded;
+}
+
+const QString kProductFolderEncoded = percentEncoded(LUMO_SITE_BASE "/lumo-free-soul-urge-number/");
 
 // Room enough for every request of these tests.
 constexpr qsizetype kLongestAddress = 128 * 1024 - 1;
@@ -110,23 +127,12 @@ TEST(checkOtherFields, ChecksInOrder)
     }
 }
 
-// The taf6 value: only unreserved characters and %XX, decoding to the product folder address.
-void expectEncodedProductFolder(const QString& value)
-{
-    for (const QChar c : value) {
-        EXPECT_TRUE(c.isLetterOrNumber() || QStringLiteral("-._~%").contains(c))
-            << "unencoded " << c.toLatin1();
-    }
-    EXPECT_EQ(QUrl::fromPercentEncoding(value.toLatin1()), lumo::modHelp::productFolderAddress());
-}
-
 TEST(buildReferralAddress, SendsTheFieldsInOrderEachEncoded)
 {
     const QString address = buildReferralAddress(validRecord());
     const QString fields = QStringLiteral("&taf1=Jo%20Smith&taf2=jo%40example.com&taf3=Hello"
                                           "&taf4=Ann&taf5=ann%40example.org&taf6=");
-    ASSERT_TRUE(address.startsWith(kRequestStart + fields)) << address.toStdString();
-    expectEncodedProductFolder(address.mid(kRequestStart.size() + fields.size()));
+    EXPECT_EQ(address, kRequestStart + fields + kProductFolderEncoded);
 }
 
 TEST(buildReferralAddress, EncodesEveryByteButUnreservedCharacters)

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The real program on a private X display, ended as a user ends it: File, Exit shows the exit
+# screen; its Exit button ends the program with status 0, the single-instance lock file is gone
+# and the settings file is as the start left it.
+# Usage: shutdown.sh <program>
+set -u
+
+program=${1:?usage: shutdown.sh <program>}
+source "$(dirname "$0")/e2e_lib.sh"
+
+e2e_require_tools Xvfb xdotool
+[[ -x $program ]] || e2e_fail "$program is not an executable"
+e2e_private_environment
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+readonly CAPTION='^Lumo Soul Urge Number v1\.65$'
+readonly START_SECONDS=30
+readonly EXIT_SECONDS=15
+readonly LOCK=$XDG_RUNTIME_DIR/lumo-soul-urge-number.lock
+readonly SETTINGS=$XDG_CONFIG_HOME/lumo-soul-urge-number.ini
+
+e2e_start_display
+
+# The visible windows of process $1 with the program's caption, one id a line.
+windows_of() {
+    xdotool search --all --onlyvisible --pid "$1" --name "$CAPTION" 2>/dev/null
+}
+window_count_is() {
+    [[ $(windows_of "$1" | grep -c .) -eq $2 ]]
+}
+# Gives window $1 the keyboard and types the keys that follow.
+keys_to() {
+    local window=$1
+    shift
+    timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1 ||
+        timeout 10 xdotool windowfocus --sync "$window" || return 1
+    timeout 10 xdotool key --clearmodifiers "$@"
+}
+
+e2e_start program "$program"
+pid=$E2E_LAST_PID
+e2e_wait_until "$START_SECONDS" window_count_is "$pid" 1 || e2e_fail "no main window"
+main=$(windows_of "$pid")
+e2e_wait_until 10 test -e "$LOCK" || e2e_fail "the running program holds no lock at $LOCK"
+e2e_wait_until 10 test -s "$SETTINGS" || e2e_fail "the first start stored no reminder date"
+cp "$SETTINGS" "$E2E_WORK/settings-at-start"
+echo "ok: main window shown, lock taken, reminder date stored"
+
+# File, Exit: the main window goes, the exit screen comes.
+keys_to "$main" alt+f || e2e_fail "could not open the File menu"
+sleep 0.5
+timeout 10 xdotool key x || e2e_fail "could not choose Exit"
+e2e_wait_until 10 eval '[[ -n $(windows_of "$pid") && $(windows_of "$pid") != "$main" ]]' ||
+    e2e_fail "File, Exit showed no exit screen"
+exit_screen=$(windows_of "$pid")
+e2e_running "$pid" || e2e_fail "the program ended before its exit screen"
+echo "ok: File, Exit shows the exit screen"
+
+# The Exit button has the focus when the exit screen opens.
+keys_to "$exit_screen" space || e2e_fail "could not press Exit"
+e2e_wait_until "$EXIT_SECONDS" e2e_ended "$pid" || e2e_fail "Exit did not end the program"
+wait "$pid"
+status=$?
+[[ $status -eq 0 ]] || e2e_fail "the program ended with status $status, not 0"
+[[ -e $LOCK ]] && e2e_fail "the lock file $LOCK is left behind"
+cmp -s "$SETTINGS" "$E2E_WORK/settings-at-start" || e2e_fail "the settings changed on the way out"
+echo "ok: Exit ends the program with status 0, no lock left, settings untouched"
