@@ -21,13 +21,13 @@ struct SeenBox {
     QStringList buttons;
 };
 
-// Looks at the box once it is up, then presses `press` on it. Bounded: a box never seen ends
+// Looks at the box once it is up, then answers it with `answer`. Bounded: a box never seen ends
 // the wait after a few seconds, so the test cannot hang.
-void answerNextBox(SeenBox& seen, QMessageBox::StandardButton press)
+void whenNextBoxIsUp(SeenBox& seen, std::function<void(QMessageBox&)> answer)
 {
     auto* poll = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, &seen, press] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, &seen, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr && ++*tries < 200) {
             return;
@@ -44,9 +44,15 @@ void answerNextBox(SeenBox& seen, QMessageBox::StandardButton press)
         for (QAbstractButton* button : box->buttons()) {
             seen.buttons << button->text().remove(QLatin1Char('&'));
         }
-        box->button(press)->click();
+        answer(*box);
     });
     poll->start(10);
+}
+
+// Presses the button `press` of the next box.
+void answerNextBox(SeenBox& seen, QMessageBox::StandardButton press)
+{
+    whenNextBoxIsUp(seen, [press](QMessageBox& box) { box.button(press)->click(); });
 }
 } // namespace
 
@@ -93,6 +99,26 @@ private slots:
         answerNextBox(seen, static_cast<QMessageBox::StandardButton>(press));
         QCOMPARE(int(messages.question(nullptr, QStringLiteral("Check?"))), answer);
         QCOMPARE(seen.buttons.size(), 2);
+    }
+
+    // The update question: Return takes the default, Yes; Escape answers No.
+    void aQuestionAnswersTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(MessageAnswer::Yes);
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << int(MessageAnswer::Yes);
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(MessageAnswer::No);
+    }
+    void aQuestionAnswersTheKeyboard()
+    {
+        QFETCH(int, key);
+        QFETCH(int, answer);
+        QtUserMessages messages(QStringLiteral("Lumo Soul Urge Number"));
+        SeenBox seen;
+        whenNextBoxIsUp(
+            seen, [key](QMessageBox& box) { QTest::keyClick(&box, static_cast<Qt::Key>(key)); });
+        QCOMPARE(int(messages.question(nullptr, QStringLiteral("Check?"))), answer);
     }
 
     // The refusal of a second copy has no window of its own to sit on; it must still show above
