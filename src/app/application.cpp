@@ -2,14 +2,15 @@
 
 #include "app/app_texts.h"
 #include "app/co_brand.h"
-#include "app/frm_nag_screen2.h"
 #include "common/attempt.h"
 #include "common/qt_text.h"
 #include "platform/clock.h"
 #include "platform/instance_lock.h"
 #include "platform/random_source.h"
 #include "platform/user_messages.h"
+#include "platform/web_opener_native.h"
 #include "ui/frm_main.h"
+#include "ui/frm_nag_screen2.h"
 #include "ui/frm_soul_urge.h"
 #include "web/mod_help.h"
 #include "web/update_reminder.h"
@@ -78,12 +79,13 @@ void Application::loadExitScreen()
     if (m_exitScreen) {
         return;
     }
-    m_exitScreen = new frmNagScreen2({.messages = m_services.messages,
-                                      .pages = *m_pages,
-                                      .clock = m_services.clock,
-                                      .random = m_services.random});
+    m_exitScreen = new ui::frmNagScreen2({.messages = m_services.messages,
+                                          .pages = *m_pages,
+                                          .clock = m_services.clock,
+                                          .random = m_services.random,
+                                          .longestWebAddress = platform::longestWebAddress()});
     m_exitScreen->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_exitScreen, &frmNagScreen2::closing, this, &Application::EndProgram);
+    connect(m_exitScreen, &ui::frmNagScreen2::closing, this, &Application::EndProgram);
 }
 
 void Application::ShowExitScreen(ui::ClosingReason reason)

@@ -23,12 +23,11 @@ class UpdateReminder;
 
 namespace lumo::ui {
 class frmMain;
+class frmNagScreen2;
 class frmSoulUrge;
 } // namespace lumo::ui
 
 namespace lumo::app {
-
-class frmNagScreen2;
 
 // Every operating-system service the program uses, owned by the caller.
 struct AppServices {
@@ -74,7 +73,7 @@ private:
     // Each window deletes itself when it closes; these only follow it.
     QPointer<ui::frmMain> m_main;
     QPointer<ui::frmSoulUrge> m_result;
-    QPointer<frmNagScreen2> m_exitScreen;
+    QPointer<ui::frmNagScreen2> m_exitScreen;
 };
 
 } // namespace lumo::app

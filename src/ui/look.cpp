@@ -252,7 +252,7 @@ void nameAfterCaption(QAbstractButton& button)
     button.setAccessibleName(caption);
 }
 
-void setTabChain(std::initializer_list<QWidget*> widgets)
+void setTabChain(const QList<QWidget*>& widgets)
 {
     QWidget* previous = nullptr;
     for (QWidget* widget : widgets) {

@@ -2,8 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QRect>
-#include <initializer_list>
 
 class QAbstractButton;
 class QLabel;
@@ -70,6 +70,6 @@ void shrinkToFit(QLabel& label);
 // Names a button for screen readers after its caption, without the access-key marker.
 void nameAfterCaption(QAbstractButton& button);
 // Chains the Tab order through `widgets`, first to last.
-void setTabChain(std::initializer_list<QWidget*> widgets);
+void setTabChain(const QList<QWidget*>& widgets);
 
 } // namespace lumo::ui::look

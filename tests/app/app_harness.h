@@ -4,11 +4,12 @@
 // from a queue, an Application wired to recording fakes, and ways to look at the windows.
 
 #include "app/application.h"
-#include "app/frm_nag_screen2.h"
-#include "platform/random_source.h"
+#include "support/exit_screen_harness.h"
 #include "support/fakes.h"
+#include "support/queued_random.h"
 #include "support/widget_helpers.h"
 #include "ui/frm_main.h"
+#include "ui/frm_nag_screen2.h"
 #include "ui/frm_soul_urge.h"
 
 #include <QApplication>
@@ -25,31 +26,6 @@
 #include <stdexcept>
 
 namespace lumo::testing {
-
-// Answers draws from `values` (then `fallback`) and records every seed and draw.
-class QueuedRandom final : public platform::RandomSource {
-public:
-    void seed(std::uint64_t value) override { seeds << value; }
-    double next() override
-    {
-        ++draws;
-        if (onDraw) {
-            onDraw();
-        }
-        if (values.empty()) {
-            return fallback;
-        }
-        const double value = values.front();
-        values.pop_front();
-        return value;
-    }
-
-    std::deque<double> values;
-    double fallback = 0.0;
-    QList<std::uint64_t> seeds;
-    int draws = 0;
-    std::function<void()> onDraw;
-};
 
 // A settings store that fails outright on every use.
 class ThrowingSettings final : public platform::SettingsStore {
@@ -69,9 +45,9 @@ inline ui::frmMain* mainWindow()
 {
     return qobject_cast<ui::frmMain*>(windowNamed(QStringLiteral("frmMain")));
 }
-inline app::frmNagScreen2* exitScreen()
+inline ui::frmNagScreen2* exitScreen()
 {
-    return qobject_cast<app::frmNagScreen2*>(windowNamed(QStringLiteral("frmNagScreen2")));
+    return qobject_cast<ui::frmNagScreen2*>(windowNamed(QStringLiteral("frmNagScreen2")));
 }
 
 // The result window on screen, or null.
@@ -83,12 +59,6 @@ inline ui::frmSoulUrge* resultWindow()
         }
     }
     return nullptr;
-}
-
-// The support text the exit screen drew when it loaded.
-inline QString supportText(const app::frmNagScreen2& screen)
-{
-    return child<QLabel>(screen, "Label2")->text();
 }
 
 // Types a name that passes the entry checks and presses Next; the result window it opened.

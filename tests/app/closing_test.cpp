@@ -1,6 +1,6 @@
-#include "app/frm_nag_screen2.h"
 #include "app_harness.h"
 #include "ui/frm_main.h"
+#include "ui/frm_nag_screen2.h"
 #include "ui/frm_soul_urge.h"
 
 #include <QAction>
@@ -10,8 +10,8 @@
 #include <QTimer>
 
 using namespace lumo::testing;
-using lumo::app::frmNagScreen2;
 using lumo::ui::frmMain;
+using lumo::ui::frmNagScreen2;
 using lumo::ui::frmSoulUrge;
 
 namespace {

@@ -4,7 +4,7 @@
 // other family's face, or in the desktop's default face, shows.
 
 #include "app_harness.h"
-#include "exit_screen_harness.h"
+#include "support/exit_screen_harness.h"
 #include "ui/frm_about.h"
 
 #include <QFontDatabase>

@@ -121,7 +121,6 @@ TEST(SoulUrgeReport, ForZeroHasNoInterpretationAndSixBreaksAfterTheGeneralParagr
     const std::string expected =
         std::string(kHeading) + "0\r\n\r\n" + std::string(kGeneral) + "\r\n\r\n\r\n\r\n\r\n\r\n";
     EXPECT_EQ(lumo::BuildSoulUrgeReport(0), expected);
-
 }
 
 TEST(SoulUrgeReport, MasterNumbersShowBothDigitsRightAfterTheColon)

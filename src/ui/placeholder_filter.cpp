@@ -1,11 +1,12 @@
-#include "app/placeholder_filter.h"
+#include "ui/placeholder_filter.h"
 
-#include "app/frm_nag_screen2.h"
 #include "common/qt_text.h"
+#include "ui/referral_box.h"
 
 #include <QEvent>
+#include <QWidget>
 
-namespace lumo::app {
+namespace lumo::ui {
 
 void PlaceholderFilter::watch(QWidget* box, const QString& placeholder)
 {
@@ -33,4 +34,4 @@ bool PlaceholderFilter::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-} // namespace lumo::app
+} // namespace lumo::ui

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace lumo::app {
+namespace lumo::ui {
 
 // Gives each referral box its placeholder text: emptied when the box takes the focus while it
 // shows the placeholder, restored when it loses the focus holding only blanks.
@@ -25,4 +25,4 @@ private:
     QHash<QObject*, QString> m_placeholders;
 };
 
-} // namespace lumo::app
+} // namespace lumo::ui

@@ -6,8 +6,6 @@
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace lumo::platform {
@@ -20,15 +18,17 @@ namespace lumo::modHelp {
 class PageLauncher;
 }
 
-namespace lumo::app {
+namespace lumo::ui {
 
-class PlaceholderFilter;
+class ReferralForm;
 
 struct ExitScreenServices {
     platform::UserMessages& messages;
     modHelp::PageLauncher& pages;
     platform::Clock& clock;
     platform::RandomSource& random;
+    // The longest address, in characters, that the system hands to the browser whole.
+    qsizetype longestWebAddress;
 };
 
 // The exit screen: a plea for support, two links and the refer-a-friend form. Stays on top.
@@ -45,7 +45,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -54,23 +53,12 @@ private:
     void cmdSubmit_Click();
 
     ExitScreenServices m_services;
-    PlaceholderFilter* m_placeholders = nullptr;
+    ReferralForm* m_referral = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* lblNagScreen2Caption = nullptr;
     QLabel* picNagscreen2Icon = nullptr;
     QCheckBox* Check1 = nullptr;
     QPushButton* cmdClose = nullptr;
-    QPushButton* cmdSubmit = nullptr;
-    QLineEdit* txtName = nullptr;
-    QLineEdit* txtEmail = nullptr;
-    QLineEdit* txtFriendName = nullptr;
-    QLineEdit* txtFriendEmail = nullptr;
-    QPlainTextEdit* txtMessage = nullptr;
 };
 
-// The text of one of the exit screen's referral boxes (a line box or the multi-line message box),
-// line breaks as CR LF.
-[[nodiscard]] QString boxText(const QWidget* box);
-void setBoxText(QWidget* box, const QString& text);
-
-} // namespace lumo::app
+} // namespace lumo::ui
