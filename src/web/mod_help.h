@@ -3,8 +3,9 @@
 #include <QString>
 
 namespace lumo::platform {
+class UserMessages;
 class WebOpener;
-}
+} // namespace lumo::platform
 
 namespace lumo::modHelp {
 
@@ -17,10 +18,12 @@ enum class Page { Home, Help, Download, Donate, CoBrand, FullyBranded, Softwares
 [[nodiscard]] QString ProductFolderAddress();
 
 // The launchers of the maker's pages. Each opens one fixed address through the desktop's
-// web opener and returns at once; none reports whether a browser opened.
+// web opener and returns at once. Every address, the referral's included, goes through
+// OpenWebAddress: when the desktop cannot open it, a message says so and shows the address for
+// the user to copy; the caller carries on either way.
 class PageLauncher final {
 public:
-    explicit PageLauncher(platform::WebOpener& opener);
+    PageLauncher(platform::WebOpener& opener, platform::UserMessages& messages);
 
     void OpenWebAddress(const QString& address);
     void OpenHomePage();
@@ -35,6 +38,7 @@ private:
     void openPage(Page page);
 
     platform::WebOpener& m_opener;
+    platform::UserMessages& m_messages;
 };
 
 } // namespace lumo::modHelp

@@ -34,7 +34,7 @@ struct ExitScreenHarness {
 
     FakeMessages messages;
     FakeWebOpener web;
-    modHelp::PageLauncher pages{web};
+    modHelp::PageLauncher pages{web, messages};
     FakeClock clock;
     QueuedRandom random;
     int endProgramCalls = 0;

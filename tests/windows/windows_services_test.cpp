@@ -27,10 +27,9 @@ QString registryValue(const QString& subkey, const QString& name)
 {
     wchar_t buffer[256] = {};
     DWORD size = sizeof buffer;
-    const LSTATUS status =
-        RegGetValueW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(subkey.utf16()),
-                     reinterpret_cast<const wchar_t*>(name.utf16()), RRF_RT_REG_SZ, nullptr,
-                     buffer, &size);
+    const LSTATUS status = RegGetValueW(
+        HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(subkey.utf16()),
+        reinterpret_cast<const wchar_t*>(name.utf16()), RRF_RT_REG_SZ, nullptr, buffer, &size);
     return status == ERROR_SUCCESS ? QString::fromWCharArray(buffer) : QString();
 }
 
@@ -107,7 +106,7 @@ private slots:
         };
         const auto opener = lumo::platform::createNativeWebOpener();
         for (qsizetype sent = 1; sent <= addresses.size(); ++sent) {
-            opener->open(addresses.at(sent - 1));
+            opener->open(addresses.at(sent - 1), [] { QFAIL("the shell refused the address"); });
             // One at a time, so the log keeps their order; a repeat is a request of its own.
             QTRY_VERIFY_WITH_TIMEOUT(openedAddresses().size() >= sent, 20000);
         }
