@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/clipboard.h"
 #include "ui/promotion_labels.h"
 #include "ui/window_services.h"
 
 #include <QWidget>
+#include <optional>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -34,12 +36,15 @@ protected:
 
 private:
     void cmdback_Click();
+    void takeReportOffClipboard(platform::Clipboard::Scope scope);
 
     WindowServices m_services;
     PromotionLabels m_promotions;
     QPlainTextEdit* txtDisplay = nullptr;
     QPushButton* cmdback = nullptr;
     bool m_goingBack = false;
+    // What the next look at the clipboard covers; empty when none is due.
+    std::optional<platform::Clipboard::Scope> m_clipboardCheck;
 };
 
 } // namespace lumo::ui

@@ -76,10 +76,18 @@ public:
     std::function<void()> onShow; // runs while the "box" is up, e.g. to look at focus
 };
 
+// Records each request to take text off the clipboard: the text it came from and where to look.
 class FakeClipboard final : public platform::Clipboard {
 public:
-    void clear() override { ++clears; }
-    int clears = 0;
+    struct Removal {
+        QString source;
+        Scope scope;
+    };
+    void removeTextOf(const QString& source, Scope scope) override
+    {
+        removals.push_back({source, scope});
+    }
+    QList<Removal> removals;
 };
 
 // Records each address; with `fails` set it reports each one as not opened: at once, or with
