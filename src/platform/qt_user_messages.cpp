@@ -75,7 +75,6 @@ void QtUserMessages::showSelectable(QWidget* parent, const QString& text, const 
     line->setObjectName(QStringLiteral("selectableText"));
     line->setAccessibleName(text);
     line->setReadOnly(true);
-    line->setCursorPosition(0);
     line->setMinimumWidth(box.fontMetrics().averageCharWidth() * 60);
     message->setBuddy(line);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
@@ -87,9 +86,10 @@ void QtUserMessages::showSelectable(QWidget* parent, const QString& text, const 
     layout->addWidget(message, 0, 1);
     layout->addWidget(line, 1, 1);
     layout->addWidget(buttons, 2, 0, 1, 2);
-    // The whole text is selected from the start, so Ctrl+C copies it at once.
+    // The whole text is selected, so Ctrl+C copies it at once; selected backwards, so that the
+    // line shows its beginning.
     line->setFocus();
-    line->selectAll();
+    line->setSelection(int(selectable.size()), -int(selectable.size()));
     box.exec();
 }
 

@@ -134,6 +134,7 @@ private slots:
         QString text;
         QString copied;
         bool readOnly = false;
+        int cursor = -1;
         bool staysOnTop = false;
         int width = 0;
         auto* poll = new QTimer(qApp);
@@ -154,6 +155,7 @@ private slots:
             width = box->width();
             auto* line = box->findChild<QLineEdit*>(QStringLiteral("selectableText"));
             readOnly = line->isReadOnly();
+            cursor = line->cursorPosition();
             QApplication::clipboard()->clear();
             QTest::keyClick(line, Qt::Key_C, Qt::ControlModifier);
             copied = QApplication::clipboard()->text();
@@ -165,6 +167,7 @@ private slots:
         QCOMPARE(title, QStringLiteral("Lumo Soul Urge Number"));
         QCOMPARE(text, QStringLiteral("The Page Could Not Be Opened"));
         QVERIFY(readOnly);
+        QCOMPARE(cursor, 0); // the line shows the address from its beginning
         QCOMPARE(copied, address);
         QVERIFY(staysOnTop);
         QVERIFY2(width < 1200, qPrintable(QString::number(width)));
