@@ -82,10 +82,11 @@ private slots:
         QTest::addColumn<QString>("browser"); // $BROWSER; empty: unset
         QTest::addColumn<QString>("xdgOpen"); // the script standing in for xdg-open; empty: none
         QTest::addColumn<bool>("reported");
-        const QString failing = QStringLiteral("#!/bin/sh\nexit 4\n");
-        const QString toolMissing = QStringLiteral("#!/bin/sh\necho 'no method' >&2\nexit 3\n");
-        const QString succeeding = QStringLiteral("#!/bin/sh\nexit 0\n");
-        const QString killed = QStringLiteral("#!/bin/sh\nkill -9 $$\n");
+        const QString failing = QStringLiteral("#!/bin/sh\n: >\"$0.ran\"\nexit 4\n");
+        const QString toolMissing =
+            QStringLiteral("#!/bin/sh\n: >\"$0.ran\"\necho 'no method' >&2\nexit 3\n");
+        const QString succeeding = QStringLiteral("#!/bin/sh\n: >\"$0.ran\"\nexit 0\n");
+        const QString killed = QStringLiteral("#!/bin/sh\n: >\"$0.ran\"\nkill -9 $$\n");
         QTest::newRow("xdg-open fails") << QString() << failing << true;
         QTest::newRow("xdg-open finds no tool") << QString() << toolMissing << true;
         QTest::newRow("xdg-open is killed") << QString() << killed << true;
@@ -124,7 +125,14 @@ private slots:
                      [&failures] { ++failures; });
         if (reported) {
             QTRY_COMPARE_WITH_TIMEOUT(failures, 1, 20000);
+        } else {
+            // Each stand-in notes that it ran; the opener it stands for is the one run.
+            const QString ran =
+                (browser.isEmpty() ? bin.filePath(QStringLiteral("xdg-open")) : chosen) +
+                QStringLiteral(".ran");
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ran), 20000);
         }
+        // A failure would be reported as soon as the stand-in has ended.
         QTest::qWait(300);
         qputenv("PATH", path);
         qputenv("BROWSER", chosenBefore);
