@@ -7,7 +7,7 @@ build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 # Making the Debian package: dependencies from the binary, and the package's own checks.
 package_packages=(dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
                   librsvg2-bin)
-test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils "${package_packages[@]}")
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils xclip "${package_packages[@]}")
 # The start-up benchmark (bench/startup.sh): the default preset's libraries, an X server, xev and
 # xprop to watch it, callgrind to count instructions.
 bench_packages=(libgtest-dev libbenchmark-dev xvfb x11-utils valgrind)

@@ -21,7 +21,7 @@ namespace lumo::app {
 
 Application::Application(AppServices services)
     : m_services(services)
-    , m_pages(std::make_unique<modHelp::PageLauncher>(services.web))
+    , m_pages(std::make_unique<modHelp::PageLauncher>(services.web, services.messages))
     , m_reminder(std::make_unique<modHelp::UpdateReminder>(services.settings, services.clock,
                                                            services.messages, *m_pages))
 {

@@ -6,7 +6,7 @@ namespace lumo::platform {
 
 class QtClipboard final : public Clipboard {
 public:
-    void clear() override;
+    void removeTextOf(const QString& source, Scope scope) override;
 };
 
 } // namespace lumo::platform

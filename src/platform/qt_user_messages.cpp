@@ -1,20 +1,43 @@
 #include "platform/qt_user_messages.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
 
 namespace lumo::platform {
+
+namespace {
+// A box of no window of this copy must not open behind a window that stays on top (the exit
+// screen, or the running copy's exit screen for the refusal of a second copy).
+void keepAboveWindowsOnTop(QWidget& box, const QWidget* parent)
+{
+    if (parent == nullptr) {
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+}
+
+QStyle::StandardPixmap iconPixmap(MessageIcon icon)
+{
+    return icon == MessageIcon::Critical ? QStyle::SP_MessageBoxCritical
+                                         : QStyle::SP_MessageBoxInformation;
+}
+} // namespace
 
 MessageAnswer QtUserMessages::show(QWidget* parent, const QString& text, const QString& title,
                                    MessageIcon icon, MessageButtons buttons)
 {
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                  : QMessageBox::Information,
-                    title, text, QMessageBox::NoButton, parent);
-    if (parent == nullptr) {
-        // A box of no window of this copy, such as the refusal of a second copy, must not open
-        // behind a window that stays on top (the running copy's exit screen).
-        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    }
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::NoButton, parent);
+    keepAboveWindowsOnTop(box, parent);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -28,6 +51,46 @@ MessageAnswer QtUserMessages::show(QWidget* parent, const QString& text, const Q
         return MessageAnswer::Ok;
     }
     return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void QtUserMessages::showSelectable(QWidget* parent, const QString& text, const QString& selectable,
+                                    const QString& title, MessageIcon icon)
+{
+    // A message box of its own making: a label would grow with a long text (a referral address
+    // may be thousands of characters), so the selectable text sits in a read-only line instead.
+    QDialog box(parent);
+    box.setObjectName(QStringLiteral("selectableMessageBox"));
+    box.setWindowTitle(title);
+    box.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    keepAboveWindowsOnTop(box, parent);
+
+    auto* picture = new QLabel(&box);
+    const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    picture->setPixmap(box.style()->standardIcon(iconPixmap(icon), nullptr, &box).pixmap(side));
+    auto* message = new QLabel(text, &box);
+    message->setObjectName(QStringLiteral("messageText"));
+    message->setTextFormat(Qt::PlainText);
+    message->setWordWrap(true);
+    auto* line = new QLineEdit(selectable, &box);
+    line->setObjectName(QStringLiteral("selectableText"));
+    line->setAccessibleName(text);
+    line->setReadOnly(true);
+    line->setMinimumWidth(box.fontMetrics().averageCharWidth() * 60);
+    message->setBuddy(line);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+
+    auto* layout = new QGridLayout(&box);
+    layout->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(message, 0, 1);
+    layout->addWidget(line, 1, 1);
+    layout->addWidget(buttons, 2, 0, 1, 2);
+    // The whole text is selected, so Ctrl+C copies it at once; selected backwards, so that the
+    // line shows its beginning.
+    line->setFocus();
+    line->setSelection(int(selectable.size()), -int(selectable.size()));
+    box.exec();
 }
 
 } // namespace lumo::platform

@@ -9,6 +9,8 @@ public:
     using UserMessages::UserMessages;
     MessageAnswer show(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
                        MessageButtons buttons) override;
+    void showSelectable(QWidget* parent, const QString& text, const QString& selectable,
+                        const QString& title, MessageIcon icon) override;
 };
 
 } // namespace lumo::platform

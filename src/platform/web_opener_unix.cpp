@@ -1,17 +1,94 @@
 #include "platform/web_opener_native.h"
 
 #include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
 #include <QUrl>
 
 namespace lumo::platform {
 
 namespace {
-// Hands the address to Qt's desktop services, which honour $BROWSER and the desktop portal and
-// start the browser detached, with the address as one argument and no shell in between. A
-// missing browser goes unnoticed, as any failure to open a page does.
-class DesktopServicesWebOpener final : public WebOpener {
+// An opener that ends unsuccessfully within this time could not open the page. One that ends later
+// was a browser run in the foreground, which had shown the page long before.
+constexpr qint64 kWatchedMilliseconds = 60 * 1000;
+
+// Inside a Flatpak or Snap sandbox only the desktop portal can open a page.
+bool inSandbox()
+{
+    return QFileInfo::exists(QStringLiteral("/.flatpak-info")) || qEnvironmentVariableIsSet("SNAP");
+}
+
+// The command that opens a page, in the order Qt's desktop services look: the browser the user
+// chose ($DEFAULT_BROWSER, then $BROWSER), else the desktop's xdg-open. Empty when none is found.
+QStringList openerCommand()
+{
+    for (const char* variable : {"DEFAULT_BROWSER", "BROWSER"}) {
+        QStringList command = QProcess::splitCommand(qEnvironmentVariable(variable));
+        if (!command.isEmpty() && !QStandardPaths::findExecutable(command.front()).isEmpty()) {
+            return command;
+        }
+    }
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    return xdgOpen.isEmpty() ? QStringList() : QStringList{xdgOpen};
+}
+
+// Runs the opener with the address as its last argument, without a shell, and watches how it
+// ends without waiting for it: a start that fails, a crash or an unsuccessful exit status is a
+// failure. The process object lives until the opener ends; an opener still running when the
+// program ends is left to run.
+void runWatched(QStringList command, const QString& address, WebOpener::Failed failed)
+{
+    auto* process = new QProcess;
+    process->setProgram(command.takeFirst());
+    process->setArguments(command << address);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    auto report = [failed] {
+        if (failed) {
+            failed();
+        }
+    };
+    QElapsedTimer running;
+    running.start();
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, report, running](int exitCode, QProcess::ExitStatus status) {
+                         const bool succeeded = status == QProcess::NormalExit && exitCode == 0;
+                         if (!succeeded && !running.hasExpired(kWatchedMilliseconds)) {
+                             report();
+                         }
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, report](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) {
+                             report();
+                             process->deleteLater();
+                         }
+                     });
+    process->start();
+}
+
+// Hands the address to the user's chosen browser or to xdg-open, which asks the desktop (and
+// honours $BROWSER itself when the desktop has no opener of its own), and watches it. In a
+// sandbox, or where neither is found, Qt's desktop services take the address (through the portal,
+// or to a browser they know by name); their refusal, such as "Unable to detect a web browser",
+// is a failure.
+class WatchedWebOpener final : public WebOpener {
 public:
-    void open(const QString& address) override { QDesktopServices::openUrl(QUrl(address)); }
+    void open(const QString& address, Failed failed) override
+    {
+        const QStringList command = inSandbox() ? QStringList() : openerCommand();
+        if (!command.isEmpty()) {
+            runWatched(command, address, std::move(failed));
+            return;
+        }
+        if (!QDesktopServices::openUrl(QUrl(address)) && failed) {
+            failed();
+        }
+    }
 };
 } // namespace
 
@@ -25,7 +102,7 @@ qsizetype longestWebAddress() noexcept
 
 std::unique_ptr<WebOpener> createNativeWebOpener()
 {
-    return std::make_unique<DesktopServicesWebOpener>();
+    return std::make_unique<WatchedWebOpener>();
 }
 
 } // namespace lumo::platform

@@ -11,13 +11,20 @@ namespace lumo::platform {
 
 namespace {
 // The shell's "Open" verb on the address in the ANSI code page, with no owner window, no
-// parameters, C:\ as the working folder and a normal window. Its result is ignored.
+// parameters, C:\ as the working folder and a normal window.
 class ShellExecuteWebOpener final : public WebOpener {
 public:
-    void open(const QString& address) override
+    void open(const QString& address, Failed failed) override
     {
         const QByteArray ansi = address.toLocal8Bit();
-        ShellExecuteA(nullptr, "Open", ansi.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
+        const auto result = reinterpret_cast<INT_PTR>(
+            ShellExecuteA(nullptr, "Open", ansi.constData(), nullptr, "C:\\", SW_SHOWNORMAL));
+        // The shell answers an error code of 32 or less when it could not open the address (no
+        // program for it, not found, out of memory); above 32 it has handed the address on.
+        constexpr INT_PTR kLargestError = 32;
+        if (result <= kLargestError && failed) {
+            failed();
+        }
     }
 };
 } // namespace

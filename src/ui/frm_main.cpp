@@ -38,12 +38,10 @@ template <typename Widget> Widget* named(Widget* widget, const char* name, const
     return widget;
 }
 
-QLineEdit* nameBox(const char* name, const char* accessibleName, const QRect& at, QWidget* parent,
-                   CapitalisingFilter* filter)
+QLineEdit* nameBox(const char* name, const char* accessibleName, const QRect& at, QWidget* parent)
 {
     auto* box = named(new QLineEdit(parent), name, at);
     box->setAccessibleName(toQString(accessibleName));
-    box->installEventFilter(filter);
     return box;
 }
 
@@ -98,16 +96,17 @@ void frmMain::createControls(QWidget& client)
     fraName->setAccessibleName(toQString(texts::kFraName));
     auto* filter = new CapitalisingFilter(this);
     txtLastName =
-        nameBox("txtLastName", texts::kLastName, twipsRect(4200, 450, 1935, 345), fraName, filter);
-    txtMiddleName = nameBox("txtMiddleName", texts::kMiddleName, twipsRect(2115, 450, 1965, 345),
-                            fraName, filter);
+        nameBox("txtLastName", texts::kLastName, twipsRect(4200, 450, 1935, 345), fraName);
+    txtMiddleName =
+        nameBox("txtMiddleName", texts::kMiddleName, twipsRect(2115, 450, 1965, 345), fraName);
     txtFirstName =
-        nameBox("txtFirstName", texts::kFirstName, twipsRect(90, 450, 1905, 345), fraName, filter);
+        nameBox("txtFirstName", texts::kFirstName, twipsRect(90, 450, 1905, 345), fraName);
     for (QLineEdit* box : {txtFirstName, txtMiddleName, txtLastName}) {
         limitLength(*box, texts::kLongestNamePart, [this] {
             m_services.messages.information(
                 this, toQString(texts::kNameTooLong).arg(texts::kLongestNamePart));
         });
+        capitaliseEntries(*box, *filter);
     }
 
     fraBirthDay = named(new QGroupBox(toQString(texts::kFraBirthDay), fraName), "fraBirthDay",

@@ -10,6 +10,8 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <utility>
 
 namespace lumo::ui {
 
@@ -48,7 +50,12 @@ frmSoulUrge::frmSoulUrge(WindowServices services, platform::Clipboard& clipboard
     // Mouse movement over the report must reach the filter even with no button held.
     txtDisplay->viewport()->setMouseTracking(true);
     txtDisplay->viewport()->installEventFilter(this);
-    connect(txtDisplay, &QPlainTextEdit::textChanged, this, [this] { m_clipboard.clear(); });
+    connect(txtDisplay, &QPlainTextEdit::textChanged, this,
+            [this] { takeReportOffClipboard(platform::Clipboard::Scope::ClipboardAndSelection); });
+    // Selecting with the keyboard puts the selection where a middle click pastes it (X11); the
+    // clipboard itself stays as Ctrl+C left it until the mouse moves over the report.
+    connect(txtDisplay, &QPlainTextEdit::selectionChanged, this,
+            [this] { takeReportOffClipboard(platform::Clipboard::Scope::SelectionOnly); });
 
     cmdback = new QPushButton(toQString(texts::kBack), this);
     cmdback->setObjectName(QStringLiteral("cmdback"));
@@ -79,12 +86,30 @@ bool frmSoulUrge::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        m_clipboard.clear();
+        takeReportOffClipboard(platform::Clipboard::Scope::ClipboardAndSelection);
         break;
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmSoulUrge::takeReportOffClipboard(platform::Clipboard::Scope scope)
+{
+    // Looked at once the box has handled the event, which may itself have put the selected text
+    // where a middle click pastes it (a mouse button coming up, a key that selects). Only the
+    // report's own text is taken off; another program's data stays.
+    const bool due = m_clipboardCheck.has_value();
+    if (!due || scope == platform::Clipboard::Scope::ClipboardAndSelection) {
+        m_clipboardCheck = scope;
+    }
+    if (due) {
+        return;
+    }
+    QTimer::singleShot(0, this, [this] {
+        const auto checked = *std::exchange(m_clipboardCheck, std::nullopt);
+        m_clipboard.removeTextOf(txtDisplay->toPlainText(), checked);
+    });
 }
 
 void frmSoulUrge::cmdback_Click()

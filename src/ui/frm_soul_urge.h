@@ -1,10 +1,12 @@
 #pragma once
 
 #include "ui/closing_reason.h"
+#include "platform/clipboard.h"
 #include "ui/promotion_labels.h"
 #include "ui/window_services.h"
 
 #include <QWidget>
+#include <optional>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -39,6 +41,7 @@ protected:
 
 private:
     void cmdback_Click();
+    void takeReportOffClipboard(platform::Clipboard::Scope scope);
 
     WindowServices m_services;
     platform::Clipboard& m_clipboard;
@@ -46,6 +49,8 @@ private:
     QPlainTextEdit* txtDisplay = nullptr;
     QPushButton* cmdback = nullptr;
     bool m_goingBack = false;
+    // What the next look at the clipboard covers; empty when none is due.
+    std::optional<platform::Clipboard::Scope> m_clipboardCheck;
 };
 
 } // namespace lumo::ui

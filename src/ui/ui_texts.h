@@ -43,9 +43,14 @@ inline constexpr char kSpecifyYear[] = "Please Specify Your Birth Year";
 inline constexpr char kWrongFebruaryDay[] = "Please Enter Correct Date Or Month!";
 inline constexpr char kWrongThirtyFirst[] = "Please Enter Correct Date Or Month !";
 
-// The most characters a name box takes: far beyond any name, and short enough that the window
-// never stalls over a huge paste. Longer text is refused whole, with this message.
-inline constexpr int kLongestNamePart = 1000;
+// The joined name (first, middle and last, with nothing between them) scores as usual up to this
+// many characters; each of the three boxes takes an equal share, with room left for a one-character
+// separator between the parts, so the whole name stays within it however it is joined. Longer text
+// is refused whole, with this message; nothing is cut.
+inline constexpr int kLongestJoinedName = 32767;
+inline constexpr int kNameParts = 3;
+inline constexpr int kLongestNamePart = (kLongestJoinedName - (kNameParts - 1)) / kNameParts;
+static_assert(kLongestNamePart == 10921);
 inline constexpr char kNameTooLong[] = "Please Enter A Shorter Name (At Most %1 Characters)";
 
 // The picture boxes that show the application icon.

@@ -1,8 +1,10 @@
 #include "web/mod_help.h"
 
 #include "common/qt_text.h"
+#include "platform/user_messages.h"
 #include "platform/web_opener.h"
 #include "web/site_addresses.h"
+#include "web/web_texts.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -46,14 +48,19 @@ QString productFolderAddress()
     return toQString(site::kProductFolderAddress.view());
 }
 
-PageLauncher::PageLauncher(platform::WebOpener& opener)
+PageLauncher::PageLauncher(platform::WebOpener& opener, platform::UserMessages& messages)
     : m_opener(opener)
+    , m_messages(messages)
 {
 }
 
 void PageLauncher::OpenWebAddress(const QString& address)
 {
-    m_opener.open(address);
+    // The failure may come later, once the desktop's opener has ended; the launcher and the
+    // messages live as long as the program.
+    m_opener.open(address, [&messages = m_messages, address] {
+        messages.critical(nullptr, toQString(kPageNotOpened), address);
+    });
 }
 
 void PageLauncher::open(Page page)

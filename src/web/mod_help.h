@@ -5,8 +5,9 @@
 #include <string_view>
 
 namespace lumo::platform {
+class UserMessages;
 class WebOpener;
-}
+} // namespace lumo::platform
 
 namespace lumo::modHelp {
 
@@ -35,10 +36,12 @@ inline constexpr std::array kPages{
 [[nodiscard]] QString productFolderAddress();
 
 // The launcher of the maker's pages. Each call hands one address to the desktop's web opener and
-// returns at once.
+// returns at once. Every address, the referral's included, goes through OpenWebAddress: when the
+// desktop cannot open it, a message says so and shows the address for the user to copy; the
+// caller carries on either way.
 class PageLauncher final {
 public:
-    explicit PageLauncher(platform::WebOpener& opener);
+    PageLauncher(platform::WebOpener& opener, platform::UserMessages& messages);
 
     void OpenWebAddress(const QString& address);
     // Opens the fixed address of `page`.
@@ -46,6 +49,7 @@ public:
 
 private:
     platform::WebOpener& m_opener;
+    platform::UserMessages& m_messages;
 };
 
 } // namespace lumo::modHelp

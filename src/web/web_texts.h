@@ -27,6 +27,10 @@ inline constexpr char kEmailSpaceMessage[] = "Email Address Cannot Contain Space
 
 namespace lumo::modHelp {
 
+// Shown, with the address below it to copy, when the desktop could not open a page.
+inline constexpr char kPageNotOpened[] =
+    "The Page Could Not Be Opened In Your Web Browser. You Can Copy Its Address From Below";
+
 // The update reminder's question; its two sentences are parted by a lone carriage return.
 inline constexpr char kUpdateQuestion[] = "There maybe an update to this software available"
                                           "\r"

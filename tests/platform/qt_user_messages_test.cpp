@@ -1,6 +1,10 @@
 #include "platform/qt_user_messages.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -143,6 +147,56 @@ private slots:
         messages.information(&window, QStringLiteral("Please Enter Your First Name"));
         QCOMPARE(seen.text, QStringLiteral("Please Enter Your First Name"));
         QVERIFY(!seen.staysOnTop);
+    }
+
+    // An address too long for any label sits whole in a read-only line, selected, so Ctrl+C
+    // copies it at once; OK closes the box.
+    void selectableTextCanBeCopiedWhole()
+    {
+        const QString address = QStringLiteral("https://www.starwell.example/x?page=a&taf3=") +
+                                QString(5000, QLatin1Char('m'));
+        QtUserMessages messages(QStringLiteral("Lumo Soul Urge Number"));
+        QString title;
+        QString text;
+        QString copied;
+        bool readOnly = false;
+        int cursor = -1;
+        bool staysOnTop = false;
+        int width = 0;
+        auto* poll = new QTimer(qApp);
+        auto tries = std::make_shared<int>(0);
+        QObject::connect(poll, &QTimer::timeout, poll, [&, poll, tries] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box == nullptr && ++*tries < 200) {
+                return;
+            }
+            poll->stop();
+            poll->deleteLater();
+            if (box == nullptr) {
+                return;
+            }
+            title = box->windowTitle();
+            text = box->findChild<QLabel*>(QStringLiteral("messageText"))->text();
+            staysOnTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            width = box->width();
+            auto* line = box->findChild<QLineEdit*>(QStringLiteral("selectableText"));
+            readOnly = line->isReadOnly();
+            cursor = line->cursorPosition();
+            QApplication::clipboard()->clear();
+            QTest::keyClick(line, Qt::Key_C, Qt::ControlModifier);
+            copied = QApplication::clipboard()->text();
+            box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        poll->start(10);
+        messages.critical(nullptr, QStringLiteral("The Page Could Not Be Opened"), address);
+
+        QCOMPARE(title, QStringLiteral("Lumo Soul Urge Number"));
+        QCOMPARE(text, QStringLiteral("The Page Could Not Be Opened"));
+        QVERIFY(readOnly);
+        QCOMPARE(cursor, 0); // the line shows the address from its beginning
+        QCOMPARE(copied, address);
+        QVERIFY(staysOnTop);
+        QVERIFY2(width < 1200, qPrintable(QString::number(width)));
     }
 };
 

@@ -58,7 +58,8 @@ private slots:
         const QString recordPath = m_dir.filePath(QStringLiteral("record"));
         QFile::remove(recordPath);
 
-        lumo::platform::createNativeWebOpener()->open(address);
+        bool failed = false;
+        lumo::platform::createNativeWebOpener()->open(address, [&failed] { failed = true; });
 
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recordPath), 20000);
         QFile record(recordPath);
@@ -67,6 +68,75 @@ private slots:
         QCOMPARE(QString::fromUtf8(record.readAll()), address);
         QVERIFY(!QFile::exists(QStringLiteral("PWNED")));
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("PWNED"))));
+        // The opener has ended well by now, or soon will; a failure would show right after.
+        QTest::qWait(300);
+        QVERIFY(!failed);
+    }
+
+    // However the desktop fails to open a page, the failure is reported: a chosen browser or
+    // xdg-open that ends unsuccessfully (xdg-open says 3 when it finds no tool, 4 when the tool
+    // failed), one that cannot be run, and no opener at all, where Qt's desktop services find no
+    // browser either ("Unable to detect a web browser").
+    void everyFailureIsReported_data()
+    {
+        QTest::addColumn<QString>("browser"); // $BROWSER; empty: unset
+        QTest::addColumn<QString>("xdgOpen"); // the script standing in for xdg-open; empty: none
+        QTest::addColumn<bool>("reported");
+        const QString failing = QStringLiteral("#!/bin/sh\n: >\"$0.ran\"\nexit 4\n");
+        const QString toolMissing =
+            QStringLiteral("#!/bin/sh\n: >\"$0.ran\"\necho 'no method' >&2\nexit 3\n");
+        const QString succeeding = QStringLiteral("#!/bin/sh\n: >\"$0.ran\"\nexit 0\n");
+        const QString killed = QStringLiteral("#!/bin/sh\n: >\"$0.ran\"\nkill -9 $$\n");
+        QTest::newRow("xdg-open fails") << QString() << failing << true;
+        QTest::newRow("xdg-open finds no tool") << QString() << toolMissing << true;
+        QTest::newRow("xdg-open is killed") << QString() << killed << true;
+        QTest::newRow("xdg-open succeeds") << QString() << succeeding << false;
+        QTest::newRow("chosen browser fails") << failing << succeeding << true;
+        QTest::newRow("chosen browser succeeds") << succeeding << failing << false;
+        QTest::newRow("nothing to open with") << QString() << QString() << true;
+    }
+    void everyFailureIsReported()
+    {
+        QFETCH(QString, browser);
+        QFETCH(QString, xdgOpen);
+        QFETCH(bool, reported);
+        QTemporaryDir bin;
+        QVERIFY(bin.isValid());
+        if (!xdgOpen.isEmpty()) {
+            QVERIFY(writeScript(bin.filePath(QStringLiteral("xdg-open")), xdgOpen.toUtf8()));
+        }
+        const QString chosen = bin.filePath(QStringLiteral("chosen-browser"));
+        if (!browser.isEmpty()) {
+            QVERIFY(writeScript(chosen, browser.toUtf8()));
+        }
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray chosenBefore = qgetenv("BROWSER");
+        // Only the stand-ins can be found: no real browser, no real xdg-open.
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        if (browser.isEmpty()) {
+            qunsetenv("BROWSER");
+        } else {
+            qputenv("BROWSER", QFile::encodeName(chosen));
+        }
+
+        int failures = 0;
+        const auto opener = lumo::platform::createNativeWebOpener();
+        opener->open(QStringLiteral("https://www.starwell.example/x?page=donate"),
+                     [&failures] { ++failures; });
+        if (reported) {
+            QTRY_COMPARE_WITH_TIMEOUT(failures, 1, 20000);
+        } else {
+            // Each stand-in notes that it ran; the opener it stands for is the one run.
+            const QString ran =
+                (browser.isEmpty() ? bin.filePath(QStringLiteral("xdg-open")) : chosen) +
+                QStringLiteral(".ran");
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ran), 20000);
+        }
+        // A failure would be reported as soon as the stand-in has ended.
+        QTest::qWait(300);
+        qputenv("PATH", path);
+        qputenv("BROWSER", chosenBefore);
+        QCOMPARE(failures, reported ? 1 : 0);
     }
 
 private:

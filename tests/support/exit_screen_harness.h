@@ -45,7 +45,7 @@ struct ExitScreenHarness {
 
     FakeMessages messages;
     FakeWebOpener web;
-    modHelp::PageLauncher pages{web};
+    modHelp::PageLauncher pages{web, messages};
     FakeClock clock;
     QueuedRandom random;
     // Linux's limit unless a test sets another before load().

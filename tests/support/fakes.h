@@ -17,6 +17,8 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace lumo::testing {
 
@@ -25,6 +27,7 @@ struct ShownMessage {
     QString title;
     platform::MessageIcon icon;
     platform::MessageButtons buttons;
+    QString selectable; // the text offered for copying below the message, if any
 };
 
 // Records each message box instead of showing it, and answers from a queue (Ok or No when empty).
@@ -38,7 +41,7 @@ public:
                                  platform::MessageIcon icon,
                                  platform::MessageButtons buttons) override
     {
-        shown.push_back({text, title, icon, buttons});
+        shown.push_back({text, title, icon, buttons, {}});
         if (onShow) {
             onShow();
         }
@@ -49,6 +52,14 @@ public:
         }
         return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
                                                        : platform::MessageAnswer::No;
+    }
+    void showSelectable(QWidget*, const QString& text, const QString& selectable,
+                        const QString& title, platform::MessageIcon icon) override
+    {
+        shown.push_back({text, title, icon, platform::MessageButtons::Ok, selectable});
+        if (onShow) {
+            onShow();
+        }
     }
     [[nodiscard]] QStringList texts() const
     {
@@ -64,16 +75,45 @@ public:
     std::function<void()> onShow; // runs while the "box" is up, e.g. to look at focus
 };
 
+// Records each request to take text off the clipboard: the text it came from and where to look.
 class FakeClipboard final : public platform::Clipboard {
 public:
-    void clear() override { ++clears; }
-    int clears = 0;
+    struct Removal {
+        QString source;
+        Scope scope;
+    };
+    void removeTextOf(const QString& source, Scope scope) override
+    {
+        removals.push_back({source, scope});
+    }
+    QList<Removal> removals;
 };
 
+// Records each address; with `fails` set it reports each one as not opened: at once, or with
+// `failLater` also set, when the test calls reportFailures.
 class FakeWebOpener final : public platform::WebOpener {
 public:
-    void open(const QString& address) override { opened << address; }
+    void open(const QString& address, Failed failed) override
+    {
+        opened << address;
+        if (fails && failLater) {
+            m_pending.push_back(std::move(failed));
+        } else if (fails) {
+            failed();
+        }
+    }
+    void reportFailures()
+    {
+        for (auto pending = std::exchange(m_pending, {}); auto& failed : pending) {
+            failed();
+        }
+    }
     QStringList opened;
+    bool fails = false;
+    bool failLater = false;
+
+private:
+    std::vector<Failed> m_pending;
 };
 
 // An in-memory store; `readable` and `writable` false act as a store that cannot be used.

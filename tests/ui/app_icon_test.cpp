@@ -71,7 +71,8 @@ private slots:
     void aboutWindowPictureBoxKeepsItsSize()
     {
         lumo::testing::FakeWebOpener opener;
-        lumo::modHelp::PageLauncher pages(opener);
+        lumo::testing::FakeMessages messages;
+        lumo::modHelp::PageLauncher pages(opener, messages);
         lumo::ui::frmAbout about(pages);
         const auto* box = about.findChild<QLabel*>(QStringLiteral("Picture1"));
         QVERIFY(box != nullptr);

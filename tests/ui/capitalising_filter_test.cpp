@@ -1,8 +1,13 @@
 #include "ui/frm_main.h"
+#include "ui/frm_soul_urge.h"
 #include "window_harness.h"
 
 #include <QClipboard>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <memory>
 
 using lumo::testing::WindowHarness;
@@ -80,27 +85,117 @@ private slots:
         QCOMPARE(edit->text(), QStringLiteral("ABC"));
     }
 
-    void pastedTextIsNotCapitalised_data()
+    // However text enters a name box, "a" to "z" become capitals and nothing else changes.
+    void textEnteredAnyWayIsCapitalised_data()
     {
         QTest::addColumn<QString>("box");
-        QTest::newRow("first") << "txtFirstName";
-        QTest::newRow("middle") << "txtMiddleName";
-        QTest::newRow("last") << "txtLastName";
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char* box, const char* way, const char* entered,
+                            const char* shown) {
+            QTest::addRow("%s, %s", box, way)
+                << QString::fromLatin1(box) << QString::fromLatin1(way)
+                << QString::fromUtf8(entered) << QString::fromUtf8(shown);
+        };
+        for (const char* box : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+            row(box, "paste", "mary ann", "MARY ANN");
+            row(box, "Ctrl+V", "john", "JOHN");
+            row(box, "drop", "smith", "SMITH");
+            row(box, "input method", "lee", "LEE");
+            row(box, "insert", "o'neil", "O'NEIL");
+        }
+        row("txtFirstName", "paste", "zoë é ñ ß ÿ", "ZOë é ñ ß ÿ");
+        row("txtLastName", "drop", "abcdefghijklmnopqrstuvwxyz 0-9",
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZ 0-9");
+        row("txtMiddleName", "input method", "ǆ ﬁ", "ǆ ﬁ");
     }
-    void pastedTextIsNotCapitalised()
+    void textEnteredAnyWayIsCapitalised()
     {
         QFETCH(QString, box);
+        QFETCH(QString, way);
+        QFETCH(QString, entered);
+        QFETCH(QString, shown);
         auto* edit = m_main->findChild<QLineEdit*>(box);
         QVERIFY(edit);
-        const QString lower = QStringLiteral("mary ann");
-        QGuiApplication::clipboard()->setText(lower);
+        edit->setFocus();
+        enter(*edit, way, entered);
+        QCOMPARE(edit->text(), shown);
+    }
+
+    // Text entered after what is there joins it, and what was there keeps its letters.
+    void enteredTextJoinsWhatIsThere()
+    {
+        auto* edit = lumo::testing::child<QLineEdit>(*m_main, "txtFirstName");
+        QTest::keyClicks(edit, QStringLiteral("ann"));
+        QGuiApplication::clipboard()->setText(QStringLiteral(" marie"));
         edit->paste();
-        QCOMPARE(edit->text(), lower);
-        edit->insert(QStringLiteral(" smith"));
-        QCOMPARE(edit->text(), QStringLiteral("mary ann smith"));
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(edit->text(), lower);
+        QCOMPARE(edit->text(), QStringLiteral("ANN MARIE"));
+        QCOMPARE(edit->cursorPosition(), 9);
+        QTest::keyClicks(edit, QStringLiteral("x"));
+        QCOMPARE(edit->text(), QStringLiteral("ANN MARIEX"));
+    }
+
+    // What the boxes show is what is scored: pasted and dropped lower-case names give the number
+    // of the same names typed (JOHN SMITH: O 6 + I 9 = 15, reduced to 6).
+    void enteredNamesScoreAsTyped_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("typed") << "type";
+        QTest::newRow("pasted") << "paste";
+        QTest::newRow("dropped") << "drop";
+        QTest::newRow("input method") << "input method";
+    }
+    void enteredNamesScoreAsTyped()
+    {
+        QFETCH(QString, way);
+        auto* first = lumo::testing::child<QLineEdit>(*m_main, "txtFirstName");
+        auto* last = lumo::testing::child<QLineEdit>(*m_main, "txtLastName");
+        first->setFocus();
+        enter(*first, way, QStringLiteral("john"));
+        last->setFocus();
+        enter(*last, way, QStringLiteral("smith"));
+        QTest::mouseClick(lumo::testing::child(*m_main, "cmdNext"), Qt::LeftButton);
+        QVERIFY(m_harness->messages.shown.isEmpty());
+        QVERIFY(m_harness->result());
+        const auto* report =
+            lumo::testing::child<QPlainTextEdit>(*m_harness->result(), "txtDisplay");
+        QVERIFY2(report->toPlainText().startsWith(QStringLiteral("Your Soul Urge Number is:6\n")),
+                 qPrintable(report->toPlainText().left(40)));
+    }
+
+private:
+    // Puts `text` into `box` the way a user would: typing, the paste command, Ctrl+V, dragging
+    // it in, an input method committing it, or the box's own insert.
+    static void enter(QLineEdit& box, const QString& way, const QString& text)
+    {
+        if (way == QLatin1String("type")) {
+            typeInto(&box, text);
+        } else if (way == QLatin1String("paste") || way == QLatin1String("Ctrl+V")) {
+            QGuiApplication::clipboard()->setText(text);
+            if (way == QLatin1String("paste")) {
+                box.paste();
+            } else {
+                QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+            }
+        } else if (way == QLatin1String("drop")) {
+            QMimeData data;
+            data.setText(text);
+            const QPoint at(box.width() - 2, box.height() / 2);
+            // A drag enters the box before it drops there, as from another program.
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&box, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&box, &drop);
+            QVERIFY(drop.isAccepted());
+        } else if (way == QLatin1String("input method")) {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QCoreApplication::sendEvent(&box, &commit);
+        } else {
+            box.insert(text);
+        }
     }
 };
 

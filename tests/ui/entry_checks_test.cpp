@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <memory>
 
@@ -28,16 +29,18 @@ class EntryChecksTest final : public lumo::testing::ShownMainWindowTest {
     Q_OBJECT
 
 private slots:
-    // A name box takes up to 1000 characters; a longer paste is refused whole with a message,
-    // and the box keeps what it had: the number always belongs to the whole text entered.
+    // The three names may together reach 32,767 characters, so each box takes 10,921 (a third,
+    // with room for a separator between the parts); a longer paste is refused whole with a
+    // message, and the box keeps what it had: the number always belongs to the whole text entered.
     void longPastesAreTakenWholeOrRefusedWhole_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("length"); // pasted after the three letters already there
         QTest::addColumn<bool>("taken");
         for (const char* box : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
-            QTest::addRow("%s, to 1000", box) << QString::fromLatin1(box) << 997 << true;
-            QTest::addRow("%s, to 1001", box) << QString::fromLatin1(box) << 998 << false;
+            QTest::addRow("%s, to 1001", box) << QString::fromLatin1(box) << 998 << true;
+            QTest::addRow("%s, to 10921", box) << QString::fromLatin1(box) << 10918 << true;
+            QTest::addRow("%s, to 10922", box) << QString::fromLatin1(box) << 10919 << false;
             QTest::addRow("%s, to 32768", box) << QString::fromLatin1(box) << 32765 << false;
         }
     }
@@ -50,11 +53,12 @@ private slots:
         QVERIFY(edit);
         edit->setText(QStringLiteral("ANN"));
         edit->setCursorPosition(3);
-        QApplication::clipboard()->setText(QString(length - 1, QLatin1Char('I')) +
-                                           QLatin1Char('A'));
+        QApplication::clipboard()->setText(QString(length - 1, QLatin1Char('i')) +
+                                           QLatin1Char('a'));
         edit->paste();
         if (taken) {
-            QCOMPARE(edit->text().size(), 1000);
+            QCOMPARE(edit->text().size(), 3 + length);
+            QVERIFY(edit->text().startsWith(QStringLiteral("ANNIII")));
             QVERIFY(edit->text().endsWith(QStringLiteral("IIA")));
             QCoreApplication::processEvents();
             QVERIFY(m_harness->messages.shown.isEmpty());
@@ -62,10 +66,50 @@ private slots:
             QCOMPARE(edit->text(), QStringLiteral("ANN"));
             QTRY_COMPARE(m_harness->messages.texts(),
                          QStringList{QStringLiteral(
-                             "Please Enter A Shorter Name (At Most 1000 Characters)")});
+                             "Please Enter A Shorter Name (At Most 10921 Characters)")});
             QCOMPARE(m_harness->messages.shown.front().icon,
                      lumo::platform::MessageIcon::Information);
         }
+    }
+
+    // Long names score as usual. Pasted in lower case, "mary " 2,000 times is 10,000 characters
+    // with 2,000 A (the Y counts nothing beside them), and "smith" adds one I: 2,000 + 9 = 2,009,
+    // digit sum 11, which is no master number here: 1 + 1 = 2. All three boxes full to the brim
+    // with "o" (3 x 10,921 x 6 = 196,578: digit sum 36, then 3 + 6 = 9) score too.
+    void longPastedNamesScore_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("middle");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("number");
+        QTest::newRow("10,000 characters")
+            << QStringLiteral("mary ").repeated(2000) << QString() << QStringLiteral("smith") << 2;
+        QTest::newRow("every box full")
+            << QString(10921, QLatin1Char('o')) << QString(10921, QLatin1Char('o'))
+            << QString(10921, QLatin1Char('o')) << 9;
+    }
+    void longPastedNamesScore()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, middle);
+        QFETCH(QString, last);
+        QFETCH(int, number);
+        const auto pasteInto = [this](const char* box, const QString& text) {
+            auto* edit = child<QLineEdit>(*m_main, box);
+            QApplication::clipboard()->setText(text);
+            edit->paste();
+            return edit->text() == text.toUpper();
+        };
+        QVERIFY(pasteInto("txtFirstName", first));
+        QVERIFY(pasteInto("txtMiddleName", middle));
+        QVERIFY(pasteInto("txtLastName", last));
+        QTest::mouseClick(child(*m_main, "cmdNext"), Qt::LeftButton);
+        QVERIFY(m_harness->messages.shown.isEmpty());
+        QVERIFY(m_harness->result());
+        const QString report =
+            child<QPlainTextEdit>(*m_harness->result(), "txtDisplay")->toPlainText();
+        QVERIFY2(report.startsWith(QStringLiteral("Your Soul Urge Number is:%1\n").arg(number)),
+                 qPrintable(report.left(40)));
     }
 
     void missingEntryIsReported_data()

@@ -28,7 +28,7 @@ struct WindowHarness {
     FakeMessages messages;
     FakeClipboard clipboard;
     FakeWebOpener opener;
-    modHelp::PageLauncher pages{opener};
+    modHelp::PageLauncher pages{opener, messages};
     FakeSettings settings;
     FakeClock clock;
     // The reminder that the main window's load runs; dates in the United States' short form.

@@ -106,7 +106,7 @@ private slots:
         };
         const auto opener = lumo::platform::createNativeWebOpener();
         for (qsizetype sent = 1; sent <= addresses.size(); ++sent) {
-            opener->open(addresses.at(sent - 1));
+            opener->open(addresses.at(sent - 1), [] { QFAIL("the shell refused the address"); });
             // One at a time, so the log keeps their order; a repeat is a request of its own.
             QTRY_VERIFY_WITH_TIMEOUT(openedAddresses().size() >= sent, 20000);
         }
