@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/closing_reason.h"
 #include "platform/clipboard.h"
+#include "ui/closing_reason.h"
 #include "ui/promotion_labels.h"
 #include "ui/window_services.h"
 

@@ -171,8 +171,7 @@ TEST(UpdateReminder, YesWithAPageThatCannotOpenSaysSo)
     EXPECT_EQ(messages.shown.back().text,
               QStringLiteral("The Page Could Not Be Opened In Your Web Browser. You Can Copy Its "
                              "Address From Below"));
-    EXPECT_EQ(messages.shown.back().selectable,
-              lumo::testing::pageAt("download-web-page"));
+    EXPECT_EQ(messages.shown.back().selectable, lumo::testing::pageAt("download-web-page"));
     EXPECT_EQ(settings.values.value(kDurationKey), QStringLiteral("12/8/2026"));
 }
 } // namespace
