@@ -2,17 +2,20 @@
 #include "common/qt_text.h"
 #include "platform/desktop_session.h"
 #include "platform/native_services.h"
+#include "ui/theme.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     static char fallbackPath[] = "lumo-soul-urge-number";
-    const auto application = lumo::platform::openDesktopSession(
-        argc > 0 ? argv[0] : fallbackPath, QStringLiteral(LUMO_APP_ID));
+    const auto application = lumo::platform::openDesktopSession(argc > 0 ? argv[0] : fallbackPath,
+                                                                QStringLiteral(LUMO_APP_ID));
     if (!application) {
         return 1;
     }
+    // The program's own style and palettes, before any window exists.
+    lumo::ui::theme::install();
     // The application name is the executable's file name; it names the settings and the lock.
     const auto services = lumo::platform::createNativeServices(QApplication::applicationName(),
                                                                lumo::applicationTitle());

@@ -11,9 +11,10 @@
 #include "ui/app_icon.h"
 #include "ui/clickable_label.h"
 #include "ui/length_limit.h"
-#include "ui/look.h"
+#include "ui/theme.h"
 #include "ui/ui_texts.h"
 #include "ui/whole_box_check_box.h"
+#include "ui/window_chrome.h"
 #include "web/mod_help.h"
 #include "web/mod_tell_a_friend.h"
 
@@ -32,10 +33,10 @@
 
 namespace lumo::app {
 
-using ui::look::twipsRect;
+using ui::chrome::twipsRect;
 
 namespace {
-constexpr QSize kClientSize{ui::look::px(11115), ui::look::px(4725)};
+constexpr QSize kClientSize{ui::chrome::px(11115), ui::chrome::px(4725)};
 constexpr int kSupportTextCount = static_cast<int>(std::size(texts::kSupportTexts));
 
 QGroupBox* navyFrame(const char* name, const char* caption, const QRect& at, QWidget* parent)
@@ -43,10 +44,10 @@ QGroupBox* navyFrame(const char* name, const char* caption, const QRect& at, QWi
     auto* frame = new QGroupBox(toQString(caption), parent);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(at);
-    frame->setFont(ui::look::verdana(9.75, true));
+    frame->setFont(ui::theme::verdana(9.75, true));
     QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, ui::look::kNavy);
-    palette.setColor(QPalette::WindowText, ui::look::kText);
+    palette.setColor(QPalette::Window, ui::theme::kNavy);
+    palette.setColor(QPalette::WindowText, ui::theme::kText);
     frame->setPalette(palette);
     frame->setAutoFillBackground(true);
     return frame;
@@ -59,7 +60,7 @@ Box* referralBox(const char* name, const char* placeholder, const QRect& at, QWi
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(toQString(placeholder));
     box->setGeometry(at);
-    box->setFont(ui::look::verdana(ui::look::kBodyPointSize));
+    box->setFont(ui::theme::verdana(ui::theme::kBodyPointSize));
     return box;
 }
 } // namespace
@@ -94,10 +95,11 @@ frmNagScreen2::frmNagScreen2(ExitScreenServices services)
     : m_services(std::move(services))
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    ui::look::makeFixedWindow(*this);
-    ui::look::applyPaperLook(*this);
-    setFixedSize(kClientSize);
+    ui::chrome::makeFixedWindow(*this);
+    ui::theme::applyPaperLook(*this);
+    resize(kClientSize);
     createControls();
+    ui::chrome::fixSize(*this);
     Form_Load();
 }
 
@@ -107,28 +109,30 @@ void frmNagScreen2::createControls()
         navyFrame("Frame6", texts::kSoftwaresFrame, twipsRect(7320, 120, 3735, 4575), this);
     auto* lblGoToHome =
         new ui::ClickableLabel(QStringLiteral("lblGoToHome"), toQString(texts::kGoToHome), Frame6);
-    lblGoToHome->setGeometry(twipsRect(75, 4250, 3585, 210));
-    lblGoToHome->setFont(ui::look::verdana(9, true));
+    lblGoToHome->placeText(twipsRect(75, 4250, 3585, 210));
+    lblGoToHome->setFont(ui::theme::verdana(9, true));
     QPalette yellow = lblGoToHome->palette();
-    yellow.setColor(QPalette::WindowText, ui::look::kYellow);
+    yellow.setColor(QPalette::WindowText, ui::theme::kYellow);
     lblGoToHome->setPalette(yellow);
     lblGoToHome->setWordWrap(false);
-    ui::look::shrinkToFit(*lblGoToHome);
+    ui::chrome::shrinkToFit(*lblGoToHome);
     connect(lblGoToHome, &ui::ClickableLabel::clicked, this,
             [this] { m_services.pages.OpenSoftwaresPage(); });
     auto* Label3 = new QLabel(toQString(texts::kProductLine), Frame6);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(twipsRect(120, 360, 3495, 3855));
-    Label3->setFont(ui::look::verdana(9));
+    Label3->setFont(ui::theme::verdana(9));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* Frame2 = navyFrame("Frame2", texts::kReferFrame, twipsRect(120, 3240, 7065, 1455), this);
-    // The message box lies below the frame's bottom edge: never seen, yet reached with Tab.
+    // The message box lies below the frame's bottom edge, never seen; so it takes no focus, where
+    // a keyboard user's focus would vanish and typing would go out unseen.
     txtMessage = referralBox<QPlainTextEdit>("txtMessage", modTellAFriend::kMessagePlaceholder,
                                              twipsRect(4800, 3600, 1815, 495), Frame2);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
+    txtMessage->setFocusPolicy(Qt::NoFocus);
     setBoxText(txtMessage, toQString(modTellAFriend::kMessagePlaceholder) + QStringLiteral("\r\n"));
     txtFriendName = referralBox<QLineEdit>("txtFriendName", modTellAFriend::kFriendNamePlaceholder,
                                            twipsRect(85, 720, 3375, 285), Frame2);
@@ -140,8 +144,8 @@ void frmNagScreen2::createControls()
     cmdSubmit = new QPushButton(toQString(texts::kSubmit), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setGeometry(twipsRect(1920, 1080, 3375, 285));
-    cmdSubmit->setFont(ui::look::verdana(ui::look::kBodyPointSize, true));
-    ui::look::nameAfterCaption(*cmdSubmit);
+    cmdSubmit->setFont(ui::theme::verdana(ui::theme::kBodyPointSize, true));
+    ui::chrome::makeKeyboardButton(*cmdSubmit);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     txtName = referralBox<QLineEdit>("txtName", modTellAFriend::kNamePlaceholder,
                                      twipsRect(85, 360, 3375, 285), Frame2);
@@ -170,18 +174,18 @@ void frmNagScreen2::createControls()
     cmdClose = new QPushButton(toQString(ui::texts::kExit), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
-    ui::look::nameAfterCaption(*cmdClose);
+    ui::chrome::makeKeyboardButton(*cmdClose);
     connect(cmdClose, &QPushButton::clicked, this, [this] { m_services.endProgram(); });
 
     Check1 = new ui::WholeBoxCheckBox(toQString(texts::kVisitNow), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setAccessibleName(Check1->text());
     Check1->setGeometry(twipsRect(30, 2040, 7185, 555));
-    Check1->setFont(ui::look::verdana(14.25));
+    Check1->setFont(ui::theme::verdana(14.25));
     Check1->setCursor(Qt::PointingHandCursor);
     QPalette blue = Check1->palette();
     for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-        blue.setColor(role, ui::look::kCheckBlue);
+        blue.setColor(role, ui::theme::kCheckBlue);
     }
     Check1->setPalette(blue);
     connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
@@ -194,17 +198,17 @@ void frmNagScreen2::createControls()
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(twipsRect(120, 840, 6975, 1095));
-    Label2->setFont(ui::look::verdana(9.75, true));
+    Label2->setFont(ui::theme::verdana(9.75, true));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblNagScreen2Caption = new QLabel(this);
     lblNagScreen2Caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
-    lblNagScreen2Caption->setFont(ui::look::msSansSerif(18));
+    lblNagScreen2Caption->setFont(ui::theme::msSansSerif(18));
     lblNagScreen2Caption->move(twipsRect(1080, 240, 0, 0).topLeft());
 
-    ui::look::setTabChain({cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail,
-                           txtFriendName, txtMessage, lblGoToHome});
+    ui::chrome::setTabChain({cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail,
+                             txtFriendName, lblGoToHome});
     cmdClose->setFocus();
 }
 

@@ -1,0 +1,141 @@
+#include "exit_screen_harness.h"
+#include "support/look_measures.h"
+#include "support/program_look.h"
+#include "ui/clickable_label.h"
+#include "ui/contrast.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using lumo::testing::commonestColour;
+using lumo::testing::ExitScreenHarness;
+using lumo::testing::grabWindow;
+using lumo::testing::rectInWindow;
+using lumo::testing::strongestAgainst;
+using lumo::ui::contrastRatio;
+
+namespace {
+const QColor kBlack(0, 0, 0);
+const QColor kFocusBlue(0, 120, 215);
+const QColor kButtonFace(240, 240, 240);
+
+QString describe(const QColor& a, const QColor& b)
+{
+    return QStringLiteral("%1 on %2: %3:1")
+        .arg(a.name(), b.name())
+        .arg(contrastRatio(a, b), 0, 'f', 2);
+}
+} // namespace
+
+// The exit screen as drawn: on white, and inside its navy frames, every focus stop wears a frame
+// that stands out from the control and from what lies around it, and Return presses the focused
+// button.
+class ExitScreenLookTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyFocusStopIsFramed_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QColor>("colour");
+        // On white: black. Inside the navy frames, where neither black nor white would do for
+        // white boxes and light buttons: the focus blue; the yellow link on navy: white.
+        QTest::newRow("Exit") << "cmdClose" << kBlack;
+        QTest::newRow("check box") << "Check1" << kBlack;
+        for (const char* name : {"txtName", "txtEmail", "txtFriendEmail", "txtFriendName"}) {
+            QTest::newRow(name) << name << kFocusBlue;
+        }
+        QTest::newRow("Refer") << "cmdSubmit" << kFocusBlue;
+        QTest::newRow("softwares link") << "lblGoToHome" << QColor(Qt::white);
+    }
+    void everyFocusStopIsFramed()
+    {
+        QFETCH(QString, control);
+        QFETCH(QColor, colour);
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* widget = h.child<QWidget>(qPrintable(control));
+        auto* other =
+            h.child<QWidget>(control == QLatin1String("cmdClose") ? "Check1" : "cmdClose");
+        const auto frame = lumo::testing::measureFocusFrame(*widget, *other);
+        QVERIFY(widget->hasFocus());
+        QCOMPARE(frame.colour, colour);
+        QVERIFY2(frame.whole, "a side of the frame is missing or cut");
+        QVERIFY2(frame.width >= 2, qPrintable(QString::number(frame.width)));
+        QVERIFY2(contrastRatio(frame.colour, frame.inside) >= 3.0,
+                 qPrintable(describe(frame.colour, frame.inside)));
+        QVERIFY2(contrastRatio(frame.colour, frame.outside) >= 3.0,
+                 qPrintable(describe(frame.colour, frame.outside)));
+        if (qobject_cast<lumo::ui::ClickableLabel*>(widget)) {
+            QCOMPARE(frame.textCovered, 0);
+        }
+    }
+
+    void buttonCaptionsAreBlackOnTheFace_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Exit") << "cmdClose";
+        QTest::newRow("Refer") << "cmdSubmit";
+    }
+    void buttonCaptionsAreBlackOnTheFace()
+    {
+        QFETCH(QString, button);
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* widget = h.child<QPushButton>(qPrintable(button));
+        h.child<QLineEdit>("txtName")->setFocus();
+        QTest::qWait(1);
+        const QImage image = grabWindow(*h.screen);
+        const QRect inner = rectInWindow(*widget).adjusted(3, 3, -3, -3);
+        const QColor face = commonestColour(image, inner);
+        const QColor caption = strongestAgainst(image, inner, face);
+        QCOMPARE(face, kButtonFace);
+        QVERIFY2(contrastRatio(caption, kBlack) < 1.1, qPrintable(caption.name()));
+        const QRect at = rectInWindow(*widget);
+        const QColor border = image.pixelColor(at.center().x(), at.top());
+        const QColor outside = image.pixelColor(at.center().x(), at.top() - 1);
+        QVERIFY2(contrastRatio(border, outside) >= 3.0, qPrintable(describe(border, outside)));
+        QVERIFY2(contrastRatio(border, face) >= 3.0, qPrintable(describe(border, face)));
+    }
+
+    void returnPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+    void returnPressesTheFocusedButton()
+    {
+        QFETCH(int, key);
+        const auto modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* submit = h.child<QPushButton>("cmdSubmit");
+        submit->setFocus();
+        QTRY_VERIFY(submit->hasFocus());
+        QTest::keyClick(submit, Qt::Key(key), modifiers);
+        // The untouched form is refused with a message: the button ran.
+        QCOMPARE(h.messages.shown.size(), 1);
+        auto* close = h.child<QPushButton>("cmdClose");
+        close->setFocus();
+        QTRY_VERIFY(close->hasFocus());
+        QTest::keyClick(close, Qt::Key(key), modifiers);
+        QCOMPARE(h.endProgramCalls, 1);
+    }
+
+    void returnInABoxPressesNothing()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* name = h.child<QLineEdit>("txtName");
+        name->setFocus();
+        QTRY_VERIFY(name->hasFocus());
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY(h.messages.shown.isEmpty());
+        QCOMPARE(h.endProgramCalls, 0);
+    }
+};
+
+LUMO_WINDOW_TEST_MAIN(ExitScreenLookTest)
+#include "exit_screen_look_test.moc"
