@@ -4,6 +4,7 @@
 #include "ui/clickable_label.h"
 #include "ui/contrast.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -122,6 +123,17 @@ private slots:
         QTRY_VERIFY(close->hasFocus());
         QTest::keyClick(close, Qt::Key(key), modifiers);
         QCOMPARE(h.endProgramCalls, 1);
+    }
+
+    // Screen readers meet the exit screen as a window named by its title.
+    void isAWindowToScreenReaders()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(h.screen.get());
+        QVERIFY(window);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Lumo Soul Urge Number v1.65"));
     }
 
     void returnInABoxPressesNothing()
