@@ -26,12 +26,12 @@ inline constexpr QColor kPaper{255, 255, 255};
 // Text that cannot be used, on the blue and on white.
 inline constexpr QColor kDisabledOnBlue{214, 226, 246};
 inline constexpr QColor kDisabledOnPaper{120, 120, 120};
-// The border of buttons, lists and boxes: navy on the blue (6.8 to 1); grey on white, on the
-// button face and on the navy frames (4.0, 3.5 and 4.3 to 1).
+// The border of buttons, lists and boxes: navy on the blue (6.4 to 1); grey on white, on the
+// button face and on the navy frames (3.9, 3.5 and 4.1 to 1).
 inline constexpr QColor kEdgeOnBlue = kNavy;
 inline constexpr QColor kEdgeOnPaper{128, 128, 128};
 // A focus frame for where neither black nor white stands out enough: white boxes and light
-// buttons inside the navy frames (3.8 to 1 against navy, 4.5 to 1 against white).
+// buttons inside the navy frames (3.6 to 1 against navy, 4.5 to 1 against white).
 inline constexpr QColor kFocusBlue{0, 120, 215};
 // The focus frame's width in logical pixels.
 inline constexpr int kFocusFrameWidth = 2;

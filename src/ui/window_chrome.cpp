@@ -109,7 +109,12 @@ void fixSize(QWidget& window)
         window.setFixedSize(wanted);
         return;
     }
+    // Moving a control clears the focus; the window's first focus stays where it was.
+    QWidget* focus = window.focusWidget();
     QScrollArea* scroll = scrollContents(window, wanted);
+    if (focus != nullptr) {
+        focus->setFocus();
+    }
     const int bar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll);
     int width = wanted.width();
     int height = wanted.height();
