@@ -169,6 +169,14 @@ check_text_contrast() {
     echo "ok: $what: $text on $face, $ratio to 1"
 }
 
+# The first pixel, counting from the start, of a one-pixel line of the screenshot ($1: WxH+X+Y,
+# W or H being 1) that has colour $2 (r,g,b); its offset along the line, or nothing.
+first_of_colour() {
+    convert "$E2E_WORK/main.png" -crop "$1" +repage -depth 8 txt:- |
+        sed -nE 's/^([0-9]+),([0-9]+): *\( *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2 \3,\4,\5/p' |
+        awk -v want="$2" '$3 == want { print ($1 > $2 ? $1 : $2); exit }'
+}
+
 # A screenshot of the main window: the menu titles black on the classic light face, Next's
 # caption black on the window's blue.
 eval "$(xdotool getwindowgeometry --shell "$main")"
@@ -176,12 +184,18 @@ sleep 1
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$E2E_WORK/main.png" ||
     e2e_fail "could not take a screenshot"
 [[ -z $screenshot_copy ]] || cp "$E2E_WORK/main.png" "$screenshot_copy"
-# The client area is 427 x 230 pixels (6405 x 3450 twips); the menu bar lies above it.
-menu_height=$((HEIGHT - 230))
-((menu_height > 10 && menu_height < 40)) || e2e_fail "no menu bar above the client area: $HEIGHT px"
-check_text_contrast "the menu titles" "120x$((menu_height - 4))+2+2" 240,240,240
+# The client area, found by its blue: its top below the menu bar, its left edge inside any frame
+# Wine draws. The menu bar lies just above it.
+readonly BLUE=124,165,231
+client_top=$(first_of_colour "1x${HEIGHT}+$((WIDTH / 2))+0" "$BLUE")
+[[ -n $client_top ]] || e2e_fail "no blue client area in the screenshot"
+client_left=$(first_of_colour "${WIDTH}x1+0+$((client_top + 3))" "$BLUE")
+[[ -n $client_left ]] || e2e_fail "no left edge of the client area in the screenshot"
+((client_top >= 16)) || e2e_fail "no menu bar above the client area (it starts $client_top px down)"
+check_text_contrast "the menu titles" "120x14+$((client_left + 2))+$((client_top - 16))" 240,240,240
 # Next lies 4160 x 1770 twips from the client area's corner, 1965 x 315 twips: inside its border.
-check_text_contrast "Next's caption" "123x13+$((277 + 4))+$((menu_height + 118 + 4))" 124,165,231
+check_text_contrast "Next's caption" "123x13+$((client_left + 277 + 4))+$((client_top + 118 + 4))" \
+    "$BLUE"
 echo "ok: the screenshot shows readable menu titles and button captions"
 
 # The first start stores today's date as the reminder date (Wine's locale here: M/d/yyyy).
