@@ -1,6 +1,7 @@
 #include "ui/clickable_label.h"
 
 #include "common/qt_text.h"
+#include "ui/program_style.h"
 #include "ui/theme.h"
 
 #include <QAccessible>
@@ -166,14 +167,7 @@ void ClickableLabel::paintEvent(QPaintEvent* event)
     const QColor around =
         container != nullptr ? container->palette().color(container->backgroundRole()) : face;
     QPainter painter(this);
-    const QColor colour = theme::focusColour(face, around);
-    constexpr int kWidth = theme::kFocusFrameWidth;
-    painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), kWidth), colour);
-    painter.fillRect(QRect(frame.left(), frame.bottom() - kWidth + 1, frame.width(), kWidth),
-                     colour);
-    painter.fillRect(QRect(frame.left(), frame.top(), kWidth, frame.height()), colour);
-    painter.fillRect(QRect(frame.right() - kWidth + 1, frame.top(), kWidth, frame.height()),
-                     colour);
+    ui::drawFrame(painter, frame, theme::kFocusFrameWidth, theme::focusColour(face, around));
 }
 
 QString displayedCaption(const char* stored)

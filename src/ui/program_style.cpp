@@ -14,6 +14,14 @@
 
 namespace lumo::ui {
 
+void drawFrame(QPainter& painter, const QRect& rect, int width, const QColor& colour)
+{
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), width), colour);
+    painter.fillRect(QRect(rect.left(), rect.bottom() - width + 1, rect.width(), width), colour);
+    painter.fillRect(QRect(rect.left(), rect.top(), width, rect.height()), colour);
+    painter.fillRect(QRect(rect.right() - width + 1, rect.top(), width, rect.height()), colour);
+}
+
 namespace {
 // What the control lies on: its parent's background.
 QColor surroundings(const QStyleOption& option, const QWidget* widget)
@@ -25,24 +33,16 @@ QColor surroundings(const QStyleOption& option, const QWidget* widget)
     return option.palette.color(QPalette::Window);
 }
 
-void drawRing(QPainter& painter, const QRect& rect, int width, const QColor& colour)
-{
-    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), width), colour);
-    painter.fillRect(QRect(rect.left(), rect.bottom() - width + 1, rect.width(), width), colour);
-    painter.fillRect(QRect(rect.left(), rect.top(), width, rect.height()), colour);
-    painter.fillRect(QRect(rect.right() - width + 1, rect.top(), width, rect.height()), colour);
-}
-
 // The border of a control whose face is `face`: one pixel in the palette's edge colour, or,
 // while it has the focus, the focus frame.
 void drawBorder(QPainter& painter, const QStyleOption& option, const QWidget* widget,
                 const QColor& face)
 {
     if (option.state.testFlag(QStyle::State_HasFocus)) {
-        drawRing(painter, option.rect, theme::kFocusFrameWidth,
-                 theme::focusColour(face, surroundings(option, widget)));
+        drawFrame(painter, option.rect, theme::kFocusFrameWidth,
+                  theme::focusColour(face, surroundings(option, widget)));
     } else {
-        drawRing(painter, option.rect, 1, option.palette.color(QPalette::Dark));
+        drawFrame(painter, option.rect, 1, option.palette.color(QPalette::Dark));
     }
 }
 
@@ -65,7 +65,7 @@ void drawCheckBox(QPainter& painter, const QStyleOption& option)
 {
     const QRect box = option.rect;
     painter.fillRect(box, option.palette.color(QPalette::Base));
-    drawRing(painter, box, 1, option.palette.color(QPalette::Dark));
+    drawFrame(painter, box, 1, option.palette.color(QPalette::Dark));
     const QColor mark = option.palette.color(QPalette::Text);
     if (option.state.testFlag(QStyle::State_NoChange)) {
         painter.fillRect(box.adjusted(4, 4, -4, -4), mark);
@@ -157,7 +157,7 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
             option->rect.adjusted(-1 - width, -1 - width, 1 + width, 1 + width).intersected(area);
         const QColor face = widget != nullptr ? widget->palette().color(widget->backgroundRole())
                                               : option->palette.color(QPalette::Window);
-        drawRing(*painter, ring, width, theme::focusColour(face, surroundings(*option, widget)));
+        drawFrame(*painter, ring, width, theme::focusColour(face, surroundings(*option, widget)));
         return;
     }
     default:

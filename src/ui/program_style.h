@@ -2,7 +2,12 @@
 
 #include <QProxyStyle>
 
+class QPainter;
+
 namespace lumo::ui {
+
+// Fills a frame `width` pixels wide just inside `rect`.
+void drawFrame(QPainter& painter, const QRect& rect, int width, const QColor& colour);
 
 // Qt's Fusion style, with the parts that the palettes alone cannot decide drawn here in one
 // place: flat buttons, boxes and lists in their palette's colours with a border that stands out

@@ -62,6 +62,14 @@ inline QColor strongestAgainst(const QImage& image, const QRect& area, const QCo
     return best;
 }
 
+// "a on b: r:1", for a failing check's message.
+inline QString describeContrast(const QColor& a, const QColor& b)
+{
+    return QStringLiteral("%1 on %2: %3:1")
+        .arg(a.name(), b.name())
+        .arg(ui::contrastRatio(a, b), 0, 'f', 2);
+}
+
 // `widget`'s rectangle in its window's coordinates.
 inline QRect rectInWindow(const QWidget& widget)
 {
@@ -181,6 +189,27 @@ inline FocusFrame measureFocusFrame(QWidget& control, QWidget& elsewhere)
         }
     }
     return frame;
+}
+
+// What is wrong with a focus frame: empty when it is whole, two pixels wide or more, 3:1 or more
+// against what lies inside and outside it, and (for a link, `clearOfCaption`) off the caption.
+inline QString focusFrameFault(const FocusFrame& frame, bool clearOfCaption)
+{
+    if (!frame.whole) {
+        return QStringLiteral("a side of the frame is missing or cut");
+    }
+    if (frame.width < 2) {
+        return QStringLiteral("the frame is %1 pixel wide").arg(frame.width);
+    }
+    for (const QColor& next : {frame.inside, frame.outside}) {
+        if (ui::contrastRatio(frame.colour, next) < ui::kLeastPartContrast) {
+            return describeContrast(frame.colour, next);
+        }
+    }
+    if (clearOfCaption && frame.textCovered > 0) {
+        return QStringLiteral("the frame covers %1 pixels of the caption").arg(frame.textCovered);
+    }
+    return {};
 }
 
 } // namespace lumo::testing
