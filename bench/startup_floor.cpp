@@ -8,8 +8,9 @@
 // name (Verdana, MS Sans Serif), each control given its font the plain way, and Qt resolves any
 // family that is not installed as it would for any program.
 
-#include "ui/look.h"
+#include "ui/theme.h"
 #include "ui/ui_texts.h"
+#include "ui/window_chrome.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,7 +26,7 @@
 
 namespace {
 
-using lumo::ui::look::twipsRect;
+using lumo::ui::chrome::twipsRect;
 namespace texts = lumo::ui::texts;
 
 bool g_namedFamilies = false;
@@ -62,7 +63,7 @@ QLabel* offer(const char* caption, const QRect& at, QWidget* parent, bool opaque
     if (opaque) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-        palette.setColor(QPalette::WindowText, lumo::ui::look::kBrandText);
+        palette.setColor(QPalette::WindowText, lumo::ui::theme::kBrandText);
         label->setPalette(palette);
         label->setAutoFillBackground(true);
     }
@@ -71,7 +72,7 @@ QLabel* offer(const char* caption, const QRect& at, QWidget* parent, bool opaque
 
 void buildClient(QWidget& client)
 {
-    constexpr double kBody = lumo::ui::look::kBodyPointSize;
+    constexpr double kBody = lumo::ui::theme::kBodyPointSize;
     auto* bottom = place(new QGroupBox(&client), twipsRect(80, 2400, 6255, 975));
     offer(texts::kCoBrandOffer, twipsRect(210, 240, 5745, 615), bottom);
     offer(texts::kFullBrandOffer, twipsRect(210, 240, 5745, 615), bottom);
@@ -152,19 +153,19 @@ int main(int argc, char* argv[])
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     auto* client = new QWidget(&window);
-    client->setFixedSize(lumo::ui::look::px(6405), lumo::ui::look::px(3450));
+    client->setFixedSize(lumo::ui::chrome::px(6405), lumo::ui::chrome::px(3450));
     window.setCentralWidget(client);
     QPalette palette = window.palette();
     for (const auto role :
          {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase}) {
-        palette.setColor(role, lumo::ui::look::kWindowBlue);
+        palette.setColor(role, lumo::ui::theme::kWindowBlue);
     }
     for (const auto role : {QPalette::WindowText, QPalette::Text}) {
-        palette.setColor(role, lumo::ui::look::kText);
+        palette.setColor(role, lumo::ui::theme::kText);
     }
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    window.setFont(floorFont(lumo::ui::look::kBodyPointSize));
+    window.setFont(floorFont(lumo::ui::theme::kBodyPointSize));
     buildClient(*client);
     buildMenus(window);
     window.setFixedSize(window.sizeHint());

@@ -18,16 +18,26 @@ function(lumo_add_core_test name)
 endfunction()
 
 # A test of windows or Qt services: QtTest, run headless on the offscreen platform, or with
-# ON_X_DISPLAY on a private Xvfb display, for what the offscreen platform does not do.
+# ON_X_DISPLAY on a private Xvfb display, for what the offscreen platform does not do; SCREEN
+# gives that display's size ("1280x800"), TARGET reuses the executable of an earlier test.
 function(lumo_add_window_test name)
-  cmake_parse_arguments(ARG "ON_X_DISPLAY" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test lumo_options)
-  if(ARG_ON_X_DISPLAY)
-    add_test(NAME ${name} COMMAND xvfb-run --auto-servernum $<TARGET_FILE:${name}>)
+  cmake_parse_arguments(ARG "ON_X_DISPLAY" "SCREEN;TARGET" "SOURCES;LIBS" ${ARGN})
+  if(ARG_TARGET)
+    set(program ${ARG_TARGET})
+  else()
+    set(program ${name})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test lumo_options)
+  endif()
+  if(ARG_SCREEN)
+    add_test(NAME ${name} COMMAND xvfb-run --auto-servernum
+      "--server-args=-screen 0 ${ARG_SCREEN}x24" $<TARGET_FILE:${program}>)
+    set(platform xcb)
+  elseif(ARG_ON_X_DISPLAY)
+    add_test(NAME ${name} COMMAND xvfb-run --auto-servernum $<TARGET_FILE:${program}>)
     set(platform xcb)
   else()
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND ${program})
     set(platform offscreen)
   endif()
   lumo_test_layer(layer)

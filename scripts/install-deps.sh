@@ -7,7 +7,10 @@ build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 # Making the Debian package: dependencies from the binary, and the package's own checks.
 package_packages=(dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
                   librsvg2-bin)
-test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils xclip "${package_packages[@]}")
+# The screen-reader test reads the accessibility tree through AT-SPI in a session bus of its own;
+# xclip stands for another program on the clipboard.
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils xclip dbus at-spi2-core
+               python3-pyatspi "${package_packages[@]}")
 # The start-up benchmark (bench/startup.sh): the default preset's libraries, an X server, xev and
 # xprop to watch it, callgrind to count instructions.
 bench_packages=(libgtest-dev libbenchmark-dev xvfb x11-utils valgrind)
@@ -20,9 +23,11 @@ format_packages=(clang-format)
 fuzz_packages=(clang libclang-rt-14-dev llvm)
 
 # The Windows build (scripts/windows.sh): MinGW-w64, the host Qt tools for cross-building Qt,
-# Debian's source tools (apt-get source), the icon renderers, NSIS, and Wine on Xvfb for its tests.
+# Debian's source tools (apt-get source), the icon renderers, NSIS, and Wine on Xvfb for its tests,
+# with stand-ins for the fonts the windows name.
 windows_packages=(mingw-w64 g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev
-  librsvg2-bin imagemagick nsis wine wine64 libgtest-dev xvfb xauth xdotool x11-utils xclip)
+  librsvg2-bin imagemagick nsis wine wine64 libgtest-dev xvfb xauth xdotool x11-utils xclip
+  fonts-liberation2)
 
 packages=("${build_packages[@]}")
 case "${1:-build}" in

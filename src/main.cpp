@@ -2,6 +2,7 @@
 #include "common/qt_text.h"
 #include "platform/desktop_session.h"
 #include "platform/native_services.h"
+#include "ui/theme.h"
 
 #include <QApplication>
 
@@ -13,6 +14,8 @@ int main(int argc, char* argv[])
     if (!application) {
         return 1;
     }
+    // The program's own style and palettes, before any window exists.
+    lumo::ui::theme::install();
     // The application name is the executable's file name; it names the settings and the lock.
     const auto services = lumo::platform::createNativeServices(QApplication::applicationName(),
                                                                lumo::applicationTitle());

@@ -19,16 +19,13 @@ set_source_files_properties(${CMAKE_BINARY_DIR}/app.rc PROPERTIES OBJECT_DEPENDS
 target_sources(${LUMO_EXECUTABLE_NAME} PRIVATE ${CMAKE_BINARY_DIR}/app.rc)
 
 # Everything the program loads is installed beside it, so nothing comes from outside its folder:
-# the Qt libraries, the platform and style plug-ins, and the MinGW C++ runtime.
+# the Qt libraries, the platform plug-in and the MinGW C++ runtime. No style plug-in: the program
+# draws with Fusion, which is built into Qt Widgets, on every platform.
 set(lumo_deploy_dir bin)
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
         DESTINATION ${lumo_deploy_dir})
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
         DESTINATION ${lumo_deploy_dir}/platforms)
-if(TARGET Qt6::QWindowsVistaStylePlugin)
-  install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
-          DESTINATION ${lumo_deploy_dir}/styles)
-endif()
 foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
                   OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)

@@ -1,13 +1,15 @@
 #include "ui/clickable_label.h"
 
 #include "common/qt_text.h"
-#include "ui/look.h"
+#include "ui/program_style.h"
+#include "ui/theme.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace lumo::ui {
 
@@ -74,6 +76,37 @@ ClickableLabel::ClickableLabel(const QString& objectName, const QString& caption
     setFocusPolicy(Qt::TabFocus);
 }
 
+namespace {
+// The focus frame and a pixel of clear space between it and the caption.
+constexpr int kFocusRoom = theme::kFocusFrameWidth + 1;
+// The lines a frame draws along its edges.
+constexpr int kContainerEdge = 2;
+
+// The part of `container` that its edges leave clear.
+QRect clearArea(const QWidget& container)
+{
+    return container.rect().adjusted(kContainerEdge, kContainerEdge, -kContainerEdge,
+                                     -kContainerEdge);
+}
+} // namespace
+
+void ClickableLabel::placeText(const QRect& textArea)
+{
+    QRect area = textArea;
+    if (const QWidget* container = parentWidget()) {
+        // A caption reaching past its frame's edge would be cut, and its focus frame with it.
+        area &= clearArea(*container).adjusted(kFocusRoom, kFocusRoom, -kFocusRoom, -kFocusRoom);
+    }
+    setGeometry(area.adjusted(-kFocusRoom, -kFocusRoom, kFocusRoom, kFocusRoom));
+    setContentsMargins(kFocusRoom, kFocusRoom, kFocusRoom, kFocusRoom);
+}
+
+void ClickableLabel::setFace(const QColor& face)
+{
+    m_face = face;
+    update();
+}
+
 void ClickableLabel::setCovered(bool covered)
 {
     m_covered = covered;
@@ -111,15 +144,30 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
 
 void ClickableLabel::paintEvent(QPaintEvent* event)
 {
+    if (m_face.isValid()) {
+        QPainter(this).fillRect(contentsRect(), m_face);
+    }
     QLabel::paintEvent(event);
     if (!hasFocus()) {
         return;
     }
-    // A frame in whichever colour stands out most from what the label lies on.
+    // Around the caption as it is drawn, within the part of the label its frame leaves visible.
+    const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) |
+                      (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect caption =
+        style()->itemTextRect(fontMetrics(), contentsRect(), flags, isEnabled(), text());
+    QRect visible = rect();
+    if (const QWidget* container = parentWidget()) {
+        visible &= clearArea(*container).translated(-pos());
+    }
+    const QRect frame =
+        caption.adjusted(-kFocusRoom, -kFocusRoom, kFocusRoom, kFocusRoom).intersected(visible);
+    const QColor face = m_face.isValid() ? m_face : palette().color(backgroundRole());
+    const QWidget* container = parentWidget();
+    const QColor around =
+        container != nullptr ? container->palette().color(container->backgroundRole()) : face;
     QPainter painter(this);
-    constexpr int kWidth = 2;
-    painter.setPen(QPen(look::focusRingOn(palette().color(backgroundRole())), kWidth));
-    painter.drawRect(rect().adjusted(kWidth / 2, kWidth / 2, -kWidth / 2, -kWidth / 2));
+    ui::drawFrame(painter, frame, theme::kFocusFrameWidth, theme::focusColour(face, around));
 }
 
 QString displayedCaption(const char* stored)

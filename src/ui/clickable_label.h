@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 
 namespace lumo::ui {
@@ -13,6 +14,12 @@ class ClickableLabel final : public QLabel {
 
 public:
     ClickableLabel(const QString& objectName, const QString& caption, QWidget* parent);
+
+    // Places the label so that its caption fills `textArea`, with room around it for the focus
+    // frame, which so never covers the caption.
+    void placeText(const QRect& textArea);
+    // An opaque face behind the caption, within `textArea` only; none by default.
+    void setFace(const QColor& face);
 
     // A link hidden behind another takes no focus and is not announced.
     void setCovered(bool covered);
@@ -28,6 +35,7 @@ protected:
 
 private:
     bool m_covered = false;
+    QColor m_face;
 };
 
 // A caption shown as a label shows it: a doubled ampersand stands for one.

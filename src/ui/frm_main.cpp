@@ -5,13 +5,15 @@
 #include "core/report.h"
 #include "core/soul_urge.h"
 #include "platform/user_messages.h"
+#include "ui/accessible_roles.h"
 #include "ui/capitalising_filter.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_about.h"
 #include "ui/length_limit.h"
-#include "ui/look.h"
 #include "ui/promotion_labels.h"
+#include "ui/theme.h"
 #include "ui/ui_texts.h"
+#include "ui/window_chrome.h"
 #include "web/mod_help.h"
 #include "web/update_reminder.h"
 
@@ -26,10 +28,10 @@
 
 namespace lumo::ui {
 
-using look::twipsRect;
+using chrome::twipsRect;
 
 namespace {
-constexpr QSize kClientSize{look::px(6405), look::px(3450)};
+constexpr QSize kClientSize{chrome::px(6405), chrome::px(3450)};
 
 template <typename Widget> Widget* named(Widget* widget, const char* name, const QRect& geometry)
 {
@@ -48,6 +50,8 @@ QLineEdit* nameBox(const char* name, const char* accessibleName, const QRect& at
 QComboBox* dateList(const char* name, const char* accessibleName, const QRect& at, QWidget* parent)
 {
     auto* list = named(new QComboBox(parent), name, at);
+    // Before the name: a screen reader's view of the list is made once, when first asked for.
+    nameListByItsRole(*list);
     list->setAccessibleName(toQString(accessibleName));
     return list;
 }
@@ -56,7 +60,7 @@ QLabel* caption(const char* name, const char* caption, QPoint at, QWidget* paren
 {
     auto* label = new QLabel(toQString(caption), parent);
     label->setObjectName(QLatin1String(name));
-    label->setFont(look::msSansSerif(look::kBodyPointSize));
+    label->setFont(theme::msSansSerif(theme::kBodyPointSize));
     label->move(at);
     label->adjustSize();
     return label;
@@ -68,16 +72,17 @@ frmMain::frmMain(WindowServices services, modHelp::UpdateReminder& reminder)
     , m_reminder(reminder)
 {
     setObjectName(QStringLiteral("frmMain"));
-    look::makeFixedWindow(*this);
+    chrome::makeFixedWindow(*this);
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("frmMainClient"));
     client->setFixedSize(kClientSize);
     setCentralWidget(client);
-    look::applyWindowLook(*this);
+    theme::applyWindowLook(*this);
     createControls(*client);
     createMenus();
     chainTabOrder();
-    setFixedSize(sizeHint());
+    resize(sizeHint());
+    chrome::fixSize(*this);
     Form_Load();
 }
 
@@ -92,7 +97,7 @@ void frmMain::createControls(QWidget& client)
 
     fraName = named(new QGroupBox(toQString(texts::kFraName), &client), "fraName",
                     twipsRect(80, 720, 6255, 1605));
-    fraName->setFont(look::verdana(look::kBodyPointSize, true));
+    fraName->setFont(theme::verdana(theme::kBodyPointSize, true));
     fraName->setAccessibleName(toQString(texts::kFraName));
     auto* filter = new CapitalisingFilter(this);
     txtLastName =
@@ -111,7 +116,7 @@ void frmMain::createControls(QWidget& client)
 
     fraBirthDay = named(new QGroupBox(toQString(texts::kFraBirthDay), fraName), "fraBirthDay",
                         twipsRect(120, 840, 6045, 645));
-    fraBirthDay->setFont(look::verdana(look::kBodyPointSize, true));
+    fraBirthDay->setFont(theme::verdana(theme::kBodyPointSize, true));
     // Named outright: left to itself, the inner frame is announced by the outer frame's caption.
     fraBirthDay->setAccessibleName(toQString(texts::kFraBirthDay));
     cboDate = dateList("cboDate", texts::kDay, twipsRect(1760, 210, 855, 315), fraBirthDay);
@@ -119,7 +124,7 @@ void frmMain::createControls(QWidget& client)
     cboYear = dateList("cboYear", texts::kYear, twipsRect(2800, 210, 975, 315), fraBirthDay);
     cmdNext = named(new QPushButton(toQString(texts::kNext), fraBirthDay), "cmdNext",
                     twipsRect(3960, 210, 1965, 315));
-    look::nameAfterCaption(*cmdNext);
+    chrome::makeKeyboardButton(*cmdNext);
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::ShowSoulUrgeResult);
 
     caption("Label5", texts::kLastName, twipsRect(4200, 240, 0, 0).topLeft(), fraName);
@@ -138,7 +143,7 @@ void frmMain::createControls(QWidget& client)
           static_cast<QWidget*>(txtLastName), static_cast<QWidget*>(cboDate),
           static_cast<QWidget*>(cboMonth), static_cast<QWidget*>(cboYear),
           static_cast<QWidget*>(cmdNext)}) {
-        control->setFont(look::verdana(look::kBodyPointSize));
+        control->setFont(theme::verdana(theme::kBodyPointSize));
     }
 }
 
@@ -178,9 +183,9 @@ void frmMain::createMenus()
 void frmMain::chainTabOrder()
 {
     // The entries in their order, then the links; Tab passes over the offer that is covered.
-    look::setTabChain({txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear,
-                       cmdNext, m_promotions.Label61, m_promotions.lblCobrand,
-                       m_promotions.lblFullBrand});
+    chrome::setTabChain({txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear,
+                         cmdNext, m_promotions.Label61, m_promotions.lblCobrand,
+                         m_promotions.lblFullBrand});
 }
 
 void frmMain::Form_Load()

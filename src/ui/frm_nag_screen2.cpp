@@ -7,10 +7,11 @@
 #include "platform/user_messages.h"
 #include "ui/app_icon.h"
 #include "ui/clickable_label.h"
-#include "ui/look.h"
 #include "ui/referral_form.h"
+#include "ui/theme.h"
 #include "ui/ui_texts.h"
 #include "ui/whole_box_check_box.h"
+#include "ui/window_chrome.h"
 #include "web/mod_help.h"
 #include "web/mod_tell_a_friend.h"
 
@@ -25,20 +26,20 @@
 
 namespace lumo::ui {
 
-using look::twipsRect;
+using chrome::twipsRect;
 
 namespace {
-constexpr QSize kClientSize{look::px(11115), look::px(4725)};
+constexpr QSize kClientSize{chrome::px(11115), chrome::px(4725)};
 constexpr int kSupportTextCount = static_cast<int>(std::size(texts::kSupportTexts));
 
 // The navy frames of the exit screen, with their white bold captions.
 void paintNavy(QGroupBox& frame, const QRect& at)
 {
     frame.setGeometry(at);
-    frame.setFont(look::verdana(9.75, true));
+    frame.setFont(theme::verdana(9.75, true));
     QPalette palette = frame.palette();
-    palette.setColor(QPalette::Window, look::kNavy);
-    palette.setColor(QPalette::WindowText, look::kText);
+    palette.setColor(QPalette::Window, theme::kNavy);
+    palette.setColor(QPalette::WindowText, theme::kText);
     frame.setPalette(palette);
     frame.setAutoFillBackground(true);
 }
@@ -48,10 +49,11 @@ frmNagScreen2::frmNagScreen2(ExitScreenServices services)
     : m_services(services)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    look::makeFixedWindow(*this);
-    look::applyPaperLook(*this);
-    setFixedSize(kClientSize);
+    chrome::makeFixedWindow(*this);
+    theme::applyPaperLook(*this);
+    resize(kClientSize);
     createControls();
+    chrome::fixSize(*this);
     Form_Load();
 }
 
@@ -62,19 +64,19 @@ void frmNagScreen2::createControls()
     paintNavy(*Frame6, twipsRect(7320, 120, 3735, 4575));
     auto* lblGoToHome =
         new ClickableLabel(QStringLiteral("lblGoToHome"), toQString(texts::kGoToHome), Frame6);
-    lblGoToHome->setGeometry(twipsRect(75, 4250, 3585, 210));
-    lblGoToHome->setFont(look::verdana(9, true));
+    lblGoToHome->placeText(twipsRect(75, 4250, 3585, 210));
+    lblGoToHome->setFont(theme::verdana(9, true));
     QPalette yellow = lblGoToHome->palette();
-    yellow.setColor(QPalette::WindowText, look::kYellow);
+    yellow.setColor(QPalette::WindowText, theme::kYellow);
     lblGoToHome->setPalette(yellow);
     lblGoToHome->setWordWrap(false);
-    look::shrinkToFit(*lblGoToHome);
+    chrome::shrinkToFit(*lblGoToHome);
     connect(lblGoToHome, &ClickableLabel::clicked, this,
             [this] { m_services.pages.open(modHelp::Page::Softwares); });
     auto* Label3 = new QLabel(toQString(texts::kProductLine), Frame6);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(twipsRect(120, 360, 3495, 3855));
-    Label3->setFont(look::verdana(9));
+    Label3->setFont(theme::verdana(9));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -85,18 +87,18 @@ void frmNagScreen2::createControls()
     cmdClose = new QPushButton(toQString(texts::kExit), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
-    look::nameAfterCaption(*cmdClose);
+    chrome::makeKeyboardButton(*cmdClose);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Check1 = new WholeBoxCheckBox(toQString(texts::kVisitNow), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setAccessibleName(Check1->text());
     Check1->setGeometry(twipsRect(30, 2040, 7185, 555));
-    Check1->setFont(look::verdana(14.25));
+    Check1->setFont(theme::verdana(14.25));
     Check1->setCursor(Qt::PointingHandCursor);
     QPalette blue = Check1->palette();
     for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-        blue.setColor(role, look::kCheckBlue);
+        blue.setColor(role, theme::kCheckBlue);
     }
     Check1->setPalette(blue);
     connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
@@ -109,18 +111,18 @@ void frmNagScreen2::createControls()
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(twipsRect(120, 840, 6975, 1095));
-    Label2->setFont(look::verdana(9.75, true));
+    Label2->setFont(theme::verdana(9.75, true));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblNagScreen2Caption = new QLabel(this);
     lblNagScreen2Caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
-    lblNagScreen2Caption->setFont(look::msSansSerif(18));
+    lblNagScreen2Caption->setFont(theme::msSansSerif(18));
     lblNagScreen2Caption->move(twipsRect(1080, 240, 0, 0).topLeft());
 
     QList<QWidget*> chain{cmdClose, Check1};
     chain << m_referral->tabStops() << lblGoToHome;
-    look::setTabChain(chain);
+    chrome::setTabChain(chain);
     cmdClose->setFocus();
 }
 

@@ -4,8 +4,9 @@
 #include "common/qt_text.h"
 #include "platform/clipboard.h"
 #include "ui/clickable_label.h"
-#include "ui/look.h"
+#include "ui/theme.h"
 #include "ui/ui_texts.h"
+#include "ui/window_chrome.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -15,10 +16,10 @@
 
 namespace lumo::ui {
 
-using look::twipsRect;
+using chrome::twipsRect;
 
 namespace {
-constexpr QSize kClientSize{look::px(6375), look::px(5220)};
+constexpr QSize kClientSize{chrome::px(6375), chrome::px(5220)};
 
 } // namespace
 
@@ -28,9 +29,9 @@ frmSoulUrge::frmSoulUrge(WindowServices services, platform::Clipboard& clipboard
 {
     setObjectName(QStringLiteral("frmSoulUrge"));
     setAttribute(Qt::WA_DeleteOnClose);
-    look::makeFixedWindow(*this);
-    look::applyWindowLook(*this);
-    setFixedSize(kClientSize);
+    chrome::makeFixedWindow(*this);
+    theme::applyWindowLook(*this);
+    resize(kClientSize);
 
     m_promotions = createPromotionLabels(*this,
                                          {.topFrame = twipsRect(60, 0, 6300, 615),
@@ -60,19 +61,22 @@ frmSoulUrge::frmSoulUrge(WindowServices services, platform::Clipboard& clipboard
     cmdback = new QPushButton(toQString(texts::kBack), this);
     cmdback->setObjectName(QStringLiteral("cmdback"));
     cmdback->setGeometry(twipsRect(5250, 3780, 1095, 375));
-    look::nameAfterCaption(*cmdback);
+    chrome::makeKeyboardButton(*cmdback);
     connect(cmdback, &QPushButton::clicked, this, &frmSoulUrge::cmdback_Click);
 
-    look::setTabChain({cmdback, txtDisplay, m_promotions.Label61, m_promotions.lblCobrand,
-                       m_promotions.lblFullBrand});
+    chrome::setTabChain({cmdback, txtDisplay, m_promotions.Label61, m_promotions.lblCobrand,
+                         m_promotions.lblFullBrand});
+    chrome::fixSize(*this);
     cmdback->setFocus();
 }
 
 void frmSoulUrge::insertReport(const QString& report)
 {
-    // The heading line ("Your Soul Urge Number is:N") describes the window, so that a screen
-    // reader says the number as the window opens, while Back keeps the focus.
-    setAccessibleDescription(report.section(QStringLiteral("\r\n"), 0, 0));
+    // The heading line ("Your Soul Urge Number is:N") describes the window and Back, which has
+    // the focus as the window opens, so that a screen reader says the number at once.
+    const QString heading = report.section(QStringLiteral("\r\n"), 0, 0);
+    setAccessibleDescription(heading);
+    cmdback->setAccessibleDescription(heading);
     txtDisplay->textCursor().insertText(report);
     QTextCursor caret = txtDisplay->textCursor();
     caret.setPosition(0);

@@ -1,7 +1,7 @@
 #include "ui/promotion_labels.h"
 
 #include "ui/clickable_label.h"
-#include "ui/look.h"
+#include "ui/theme.h"
 #include "ui/ui_texts.h"
 #include "web/mod_help.h"
 
@@ -23,13 +23,12 @@ ClickableLabel* brandLabel(const QString& name, const char* caption, const QRect
                            QWidget& parent)
 {
     auto* label = new ClickableLabel(name, displayedCaption(caption), &parent);
-    label->setGeometry(at);
-    QPalette palette = label->palette();
+    label->placeText(at);
     // Opaque on the button face, so only the label in front shows and takes clicks.
-    palette.setColor(QPalette::Window, look::kButtonFace);
-    palette.setColor(QPalette::WindowText, look::kBrandText);
+    label->setFace(theme::kButtonFace);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, theme::kBrandText);
     label->setPalette(palette);
-    label->setAutoFillBackground(true);
     return label;
 }
 } // namespace
@@ -46,7 +45,7 @@ PromotionLabels createPromotionLabels(QWidget& window, const PromotionGeometry& 
     labels.Frame2 = captionlessFrame(QStringLiteral("Frame2"), at.topFrame, window);
     labels.Label61 = new ClickableLabel(QStringLiteral("Label61"),
                                         displayedCaption(texts::kForumBanner), labels.Frame2);
-    labels.Label61->setGeometry(at.banner);
+    labels.Label61->placeText(at.banner);
 
     QObject::connect(labels.Label61, &ClickableLabel::clicked, labels.Label61,
                      [&pages] { pages.open(modHelp::Page::Home); });

@@ -3,10 +3,11 @@
 #include "common/qt_text.h"
 #include "platform/user_messages.h"
 #include "ui/length_limit.h"
-#include "ui/look.h"
 #include "ui/placeholder_filter.h"
 #include "ui/referral_box.h"
+#include "ui/theme.h"
 #include "ui/ui_texts.h"
+#include "ui/window_chrome.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,7 +16,7 @@
 
 namespace lumo::ui {
 
-using look::twipsRect;
+using chrome::twipsRect;
 
 namespace {
 template <typename Box>
@@ -25,7 +26,7 @@ Box* referralBox(const char* name, const char* placeholder, const QRect& at, QWi
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(toQString(placeholder));
     box->setGeometry(at);
-    box->setFont(look::verdana(look::kBodyPointSize));
+    box->setFont(theme::verdana(theme::kBodyPointSize));
     return box;
 }
 } // namespace
@@ -36,11 +37,14 @@ ReferralForm::ReferralForm(platform::UserMessages& messages, QWidget* parent)
 {
     setObjectName(QStringLiteral("Frame2"));
 
-    // The message box lies below the frame's bottom edge: never seen, yet sent with the request.
+    // The message box lies below the frame's bottom edge, never seen; so it takes no focus, where
+    // a keyboard user's focus would vanish and typing would go out unseen. Its untouched text is
+    // still sent.
     txtMessage = referralBox<QPlainTextEdit>("txtMessage", modTellAFriend::kMessagePlaceholder,
                                              twipsRect(4800, 3600, 1815, 495), this);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
+    txtMessage->setFocusPolicy(Qt::NoFocus);
     setBoxText(txtMessage, toQString(modTellAFriend::kMessagePlaceholder) + QStringLiteral("\r\n"));
     txtFriendName = referralBox<QLineEdit>("txtFriendName", modTellAFriend::kFriendNamePlaceholder,
                                            twipsRect(85, 720, 3375, 285), this);
@@ -52,8 +56,8 @@ ReferralForm::ReferralForm(platform::UserMessages& messages, QWidget* parent)
     cmdSubmit = new QPushButton(toQString(texts::kSubmit), this);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setGeometry(twipsRect(1920, 1080, 3375, 285));
-    cmdSubmit->setFont(look::verdana(look::kBodyPointSize, true));
-    look::nameAfterCaption(*cmdSubmit);
+    cmdSubmit->setFont(theme::verdana(theme::kBodyPointSize, true));
+    chrome::makeKeyboardButton(*cmdSubmit);
     connect(cmdSubmit, &QPushButton::clicked, this, &ReferralForm::submitted);
     txtName = referralBox<QLineEdit>("txtName", modTellAFriend::kNamePlaceholder,
                                      twipsRect(85, 360, 3375, 285), this);
@@ -90,7 +94,7 @@ modTellAFriend::ReferralRecord ReferralForm::record() const
 
 QList<QWidget*> ReferralForm::tabStops() const
 {
-    return {txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName, txtMessage};
+    return {txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName};
 }
 
 bool ReferralForm::eventFilter(QObject* watched, QEvent* event)

@@ -1,4 +1,5 @@
 #include "app_harness.h"
+#include "support/program_look.h"
 #include "ui/frm_main.h"
 #include "ui/frm_nag_screen2.h"
 #include "ui/frm_soul_urge.h"
@@ -190,5 +191,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ClosingTest)
+LUMO_WINDOW_TEST_MAIN(ClosingTest)
 #include "closing_test.moc"

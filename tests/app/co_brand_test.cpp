@@ -1,5 +1,6 @@
 #include "app/co_brand.h"
 #include "app_harness.h"
+#include "support/program_look.h"
 #include "support/promotion_helpers.h"
 #include "support/site_pages.h"
 #include "ui/clickable_label.h"
@@ -135,5 +136,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CoBrandTest)
+LUMO_WINDOW_TEST_MAIN(CoBrandTest)
 #include "co_brand_test.moc"

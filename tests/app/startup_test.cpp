@@ -1,4 +1,5 @@
 #include "app_harness.h"
+#include "support/program_look.h"
 #include "support/site_pages.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
@@ -171,5 +172,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StartupTest)
+LUMO_WINDOW_TEST_MAIN(StartupTest)
 #include "startup_test.moc"

@@ -5,6 +5,7 @@
 
 #include "app_harness.h"
 #include "support/exit_screen_harness.h"
+#include "support/program_look.h"
 #include "ui/frm_about.h"
 
 #include <QFontDatabase>
@@ -151,5 +152,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowFontsTest)
+LUMO_WINDOW_TEST_MAIN(WindowFontsTest)
 #include "window_fonts_test.moc"

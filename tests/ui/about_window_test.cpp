@@ -1,3 +1,4 @@
+#include "support/program_look.h"
 #include "support/site_pages.h"
 #include "ui/frm_main.h"
 #include "window_harness.h"
@@ -172,5 +173,5 @@ private:
     }
 };
 
-QTEST_MAIN(AboutWindowTest)
+LUMO_WINDOW_TEST_MAIN(AboutWindowTest)
 #include "about_window_test.moc"

@@ -1,3 +1,4 @@
+#include "support/program_look.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
 #include "window_harness.h"
@@ -251,5 +252,5 @@ private:
     }
 };
 
-QTEST_MAIN(EntryChecksTest)
+LUMO_WINDOW_TEST_MAIN(EntryChecksTest)
 #include "entry_checks_test.moc"

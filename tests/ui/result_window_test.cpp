@@ -1,3 +1,4 @@
+#include "support/program_look.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
 #include "window_harness.h"
@@ -319,5 +320,5 @@ private:
     }
 };
 
-QTEST_MAIN(ResultWindowTest)
+LUMO_WINDOW_TEST_MAIN(ResultWindowTest)
 #include "result_window_test.moc"

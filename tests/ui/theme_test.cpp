@@ -1,55 +1,57 @@
+#include "support/look_measures.h"
+#include "support/program_look.h"
+#include "ui/clickable_label.h"
+#include "ui/contrast.h"
+#include "ui/frm_about.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
 #include "window_harness.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <cmath>
 #include <memory>
 
 using lumo::testing::child;
-using lumo::testing::pixelsOf;
+using lumo::testing::commonestColour;
+using lumo::testing::grabWindow;
+using lumo::testing::rectInWindow;
+using lumo::testing::strongestAgainst;
 using lumo::testing::WindowHarness;
+using lumo::ui::contrastRatio;
+using lumo::ui::frmAbout;
 using lumo::ui::frmMain;
 
 namespace {
 const QColor kBlue(124, 165, 231);
 const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
 const QColor kNavy(0, 0, 128);
+const QColor kMenuFace(240, 240, 240);
 
-// WCAG relative luminance and contrast ratio.
-double luminance(const QColor& c)
+constexpr double kText = 4.5;
+constexpr double kPart = 3.0;
+
+// Text is smoothed: its strongest pixel is the text colour or within a shade of it.
+bool nearly(const QColor& drawn, const QColor& designed)
 {
-    const auto channel = [](double v) {
-        v /= 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return contrastRatio(drawn, designed) < 1.1;
 }
 
 } // namespace
 
-// The windows look as designed under a dark desktop palette: they set every colour they use.
+// The main, result and About windows as drawn, measured from their pixels: every colour is the
+// designed one, and every caption, border, arrow, highlight and focus frame stands out.
 class ThemeTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        m_original = QApplication::palette();
-        QApplication::setPalette(lumo::testing::darkDesktopPalette());
-    }
-    void cleanupTestCase() { QApplication::setPalette(m_original); }
     void init()
     {
         m_harness = std::make_unique<WindowHarness>();
@@ -58,88 +60,328 @@ private slots:
     }
     void cleanup()
     {
+        m_about.reset();
         m_main.reset();
         m_harness.reset();
     }
 
-    void controlsKeepTheBlueAndWhiteInEveryState_data()
+    void controlsAreDrawnInTheirColours_data()
     {
+        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
-        for (const char* name : {"txtFirstName", "cboMonth", "cboDate", "cboYear", "cmdNext"}) {
-            QTest::newRow(name) << QString::fromLatin1(name);
+        QTest::addColumn<QColor>("face");
+        for (const char* name :
+             {"txtFirstName", "txtLastName", "cboMonth", "cboDate", "cboYear", "cmdNext"}) {
+            QTest::newRow(name) << "frmMain" << name << kBlue;
         }
+        QTest::newRow("report") << "frmSoulUrge"
+                                << "txtDisplay" << kBlue;
+        QTest::newRow("back") << "frmSoulUrge"
+                              << "cmdback" << kBlue;
+        QTest::newRow("OK") << "frmAbout"
+                            << "cmdOK" << kBlue;
     }
-    void controlsKeepTheBlueAndWhiteInEveryState()
+    void controlsAreDrawnInTheirColours()
     {
+        QFETCH(QString, window);
         QFETCH(QString, control);
-        QWidget* widget = m_main->findChild<QWidget*>(control);
+        QFETCH(QColor, face);
+        QWidget* widget = controlIn(window, control);
         QVERIFY(widget);
-        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-            QCOMPARE(widget->palette().color(group, widget->backgroundRole()), kBlue);
-            QCOMPARE(widget->palette().color(group, widget->foregroundRole()), kWhite);
-        }
-        const QColor disabled = widget->palette().color(QPalette::Disabled, QPalette::Text);
-        QVERIFY2(contrast(disabled, QColor(35, 35, 35)) > 3.0, "no dark-theme grey");
-        // What is drawn: mostly the window's blue, with white text.
-        const QImage image = widget->grab().toImage();
-        QVERIFY2(pixelsOf(image, kBlue) > image.width() * image.height() / 3,
-                 qPrintable(control + QStringLiteral(" is not drawn in the window's blue")));
+        const QImage image = grabWindow(*widget->window());
+        QCOMPARE(commonestColour(image, rectInWindow(*widget)), face);
     }
 
-    void anOpenListIsWhiteOnBlue()
+    // Button captions are black on the blue; the other texts of lists and boxes stay white.
+    void buttonCaptionsAreBlack_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Next") << "frmMain"
+                              << "cmdNext";
+        QTest::newRow("Back") << "frmSoulUrge"
+                              << "cmdback";
+        QTest::newRow("OK") << "frmAbout"
+                            << "cmdOK";
+    }
+    void buttonCaptionsAreBlack()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QWidget* widget = controlIn(window, button);
+        QVERIFY(widget);
+        widget->window()->setFocus(); // no focus frame in the way
+        const QImage image = grabWindow(*widget->window());
+        const QRect inner = rectInWindow(*widget).adjusted(3, 3, -3, -3);
+        const QColor face = commonestColour(image, inner);
+        const QColor caption = strongestAgainst(image, inner, face);
+        QCOMPARE(face, kBlue);
+        QVERIFY2(nearly(caption, kBlack), qPrintable(caption.name()));
+        QVERIFY2(contrastRatio(caption, face) >= kText,
+                 qPrintable(lumo::testing::describeContrast(caption, face)));
+    }
+
+    void listTextIsWhite()
+    {
+        auto* month = child<QComboBox>(*m_main, "cboMonth");
+        const QImage image = grabWindow(*m_main);
+        const QRect at = rectInWindow(*month);
+        const QRect text(at.left() + 3, at.top() + 3, at.width() / 2, at.height() - 6);
+        const QColor drawn = strongestAgainst(image, text, kBlue);
+        QVERIFY2(nearly(drawn, kWhite), qPrintable(drawn.name()));
+    }
+
+    // Borders of boxes, lists and buttons stand out 3:1 from the blue they lie on.
+    void bordersStandOut_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        for (const char* name :
+             {"txtFirstName", "txtMiddleName", "cboMonth", "cboYear", "cmdNext"}) {
+            QTest::newRow(name) << "frmMain" << name;
+        }
+        QTest::newRow("report") << "frmSoulUrge"
+                                << "txtDisplay";
+        QTest::newRow("back") << "frmSoulUrge"
+                              << "cmdback";
+    }
+    void bordersStandOut()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QWidget* widget = controlIn(window, control);
+        QVERIFY(widget);
+        widget->window()->setFocus();
+        QTest::qWait(1);
+        if (widget->hasFocus()) {
+            QSKIP("the control keeps the focus");
+        }
+        const QImage image = grabWindow(*widget->window());
+        const QRect at = rectInWindow(*widget);
+        const QColor border = image.pixelColor(at.center().x(), at.top());
+        const QColor outside = image.pixelColor(at.center().x(), at.top() - 1);
+        QCOMPARE(border, kNavy);
+        QVERIFY2(contrastRatio(border, outside) >= kPart,
+                 qPrintable(lumo::testing::describeContrast(border, outside)));
+    }
+
+    void listArrowsStandOut_data()
+    {
+        QTest::addColumn<QString>("list");
+        for (const char* name : {"cboMonth", "cboDate", "cboYear"}) {
+            QTest::newRow(name) << name;
+        }
+    }
+    void listArrowsStandOut()
+    {
+        QFETCH(QString, list);
+        QWidget* widget = controlIn(QStringLiteral("frmMain"), list);
+        m_main->setFocus();
+        const QImage image = grabWindow(*m_main);
+        const QRect at = rectInWindow(*widget);
+        // The arrow's square at the right end, inside the border.
+        const QRect arrow(at.right() - at.height() + 1, at.top() + 3, at.height() - 4,
+                          at.height() - 6);
+        const QColor face = commonestColour(image, arrow);
+        const QColor mark = strongestAgainst(image, arrow, face);
+        QCOMPARE(face, kBlue);
+        QCOMPARE(mark, kBlack);
+        QVERIFY2(contrastRatio(mark, face) >= kPart,
+                 qPrintable(lumo::testing::describeContrast(mark, face)));
+    }
+
+    void openListHighlightStandsOut()
     {
         auto* list = child<QComboBox>(*m_main, "cboMonth");
+        list->setCurrentIndex(3);
         list->showPopup();
-        QWidget* popup = list->view();
-        QTRY_VERIFY(popup->isVisible());
-        QCOMPARE(popup->palette().color(QPalette::Base), kBlue);
-        QCOMPARE(popup->palette().color(QPalette::Text), kWhite);
+        QAbstractItemView* view = list->view();
+        QTRY_VERIFY(view->isVisible());
+        const QImage image = view->viewport()
+                                 ->grab()
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32)
+                                 .scaled(view->viewport()->size());
+        const QRect current = view->visualRect(view->currentIndex());
+        const QRect other = view->visualRect(list->model()->index(1, 0));
+        const QColor highlight = commonestColour(image, current);
+        const QColor plain = commonestColour(image, other);
+        const QColor highlightText = strongestAgainst(image, current, highlight);
         list->hidePopup();
+        QCOMPARE(highlight, kNavy);
+        QCOMPARE(plain, kBlue);
+        QVERIFY2(nearly(highlightText, kWhite), qPrintable(highlightText.name()));
+        QVERIFY2(contrastRatio(highlight, plain) >= kPart,
+                 qPrintable(lumo::testing::describeContrast(highlight, plain)));
     }
 
-    // The control with the keyboard focus wears a navy frame, 3:1 or more against the blue
-    // around it; the others do not.
-    void theFocusedControlStandsOut()
+    // The menu bar and its menus in classic colours: black on a light face (the bar) or white
+    // (an open menu), the open title and the highlighted item white on navy.
+    void menusAreClassic()
     {
+        QMenuBar* bar = m_main->menuBar();
+        const QImage closed =
+            bar->grab().toImage().convertToFormat(QImage::Format_RGB32).scaled(bar->size());
+        QAction* file = bar->actions().first();
+        const QRect title = bar->actionGeometry(file);
+        const QColor face = commonestColour(closed, title);
+        const QColor text = strongestAgainst(closed, title, face);
+        QCOMPARE(face, kMenuFace);
+        QVERIFY2(nearly(text, kBlack), qPrintable(text.name()));
+        QVERIFY2(contrastRatio(text, face) >= kText,
+                 qPrintable(lumo::testing::describeContrast(text, face)));
+
+        bar->setActiveAction(file);
+        QMenu* menu = file->menu();
+        QTRY_VERIFY(menu->isVisible());
+        menu->setActiveAction(menu->actions().first());
+        const QImage open =
+            bar->grab().toImage().convertToFormat(QImage::Format_RGB32).scaled(bar->size());
+        const QImage items =
+            menu->grab().toImage().convertToFormat(QImage::Format_RGB32).scaled(menu->size());
+        const QRect highlighted = menu->actionGeometry(menu->actions().first());
+        const QRect plain = menu->actionGeometry(menu->actions().last());
+        menu->hide();
+        const QColor openFace = commonestColour(open, title.adjusted(1, 1, -1, -1));
+        const QColor openText = strongestAgainst(open, title.adjusted(1, 1, -1, -1), openFace);
+        QCOMPARE(openFace, kNavy);
+        QVERIFY2(nearly(openText, kWhite), qPrintable(openText.name()));
+        QVERIFY2(contrastRatio(openText, openFace) >= kText,
+                 qPrintable(lumo::testing::describeContrast(openText, openFace)));
+        const QColor itemFace = commonestColour(items, highlighted);
+        const QColor itemText = strongestAgainst(items, highlighted, itemFace);
+        const QColor plainFace = commonestColour(items, plain);
+        QCOMPARE(itemFace, kNavy);
+        QVERIFY2(nearly(itemText, kWhite), qPrintable(itemText.name()));
+        // Open menus are white, as Fusion draws them on the palette's base.
+        QCOMPARE(plainFace, kWhite);
+        QVERIFY2(contrastRatio(itemText, itemFace) >= kText,
+                 qPrintable(lumo::testing::describeContrast(itemText, itemFace)));
+        QVERIFY2(contrastRatio(itemFace, plainFace) >= kPart,
+                 qPrintable(lumo::testing::describeContrast(itemFace, plainFace)));
+    }
+
+    // Every focus stop wears a whole frame two pixels wide, 3:1 or more against the control and
+    // against what lies around it; a link's frame leaves its caption clear.
+    void everyFocusStopIsFramed_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("elsewhere");
+        QTest::addColumn<QColor>("colour");
+        for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth",
+                                 "cboDate", "cboYear", "cmdNext", "Label61", "lblFullBrand"}) {
+            QTest::newRow(name) << "frmMain" << name << "txtLastName" << kBlack;
+        }
+        QTest::newRow("main, co-brand") << "frmMain"
+                                        << "lblCobrand"
+                                        << "txtLastName" << kBlack;
+        for (const char* name : {"cmdback", "txtDisplay", "Label61", "lblFullBrand"}) {
+            QTest::newRow(qPrintable(QStringLiteral("result, ") + QLatin1String(name)))
+                << "frmSoulUrge" << name << "cmdback" << kBlack;
+        }
+        for (const char* name : {"cmdOK", "lblHomePage", "lblCoBrand"}) {
+            QTest::newRow(qPrintable(QStringLiteral("About, ") + QLatin1String(name)))
+                << "frmAbout" << name << "cmdOK" << kBlack;
+        }
+    }
+    void everyFocusStopIsFramed()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, elsewhere);
+        QFETCH(QColor, colour);
+        QWidget* widget = controlIn(window, control);
+        QVERIFY(widget);
+        if (control == QLatin1String("lblCobrand")) {
+            widget->raise();
+            static_cast<lumo::ui::ClickableLabel*>(widget)->setCovered(false);
+        }
+        QWidget* other = child(*widget->window(), qPrintable(elsewhere));
+        if (other == widget) {
+            other = widget->nextInFocusChain();
+        }
+        const auto frame = lumo::testing::measureFocusFrame(*widget, *other);
+        QVERIFY2(widget->hasFocus(), "the control takes the focus");
+        QCOMPARE(frame.colour, colour);
+        const QString fault = lumo::testing::focusFrameFault(
+            frame, qobject_cast<lumo::ui::ClickableLabel*>(widget) != nullptr);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // Return and keypad Enter press the focused button, as Space does.
+    void returnPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void returnPressesTheFocusedButton()
+    {
+        QFETCH(int, key);
         auto* next = child<QPushButton>(*m_main, "cmdNext");
-        auto* first = child<QLineEdit>(*m_main, "txtFirstName");
-        first->setFocus();
-        QTRY_VERIFY(first->hasFocus());
-        QVERIFY(pixelsOf(first->grab().toImage(), kNavy) > 0);
-        QCOMPARE(pixelsOf(next->grab().toImage(), kNavy), 0);
         next->setFocus();
         QTRY_VERIFY(next->hasFocus());
-        QVERIFY(pixelsOf(next->grab().toImage(), kNavy) > 2 * (next->width() + next->height()));
-        // As drawn: the frame's colour against the frame's surroundings just outside the button.
-        const QColor ring = next->grab().toImage().pixelColor(next->width() / 2, 0);
-        QWidget* around = next->parentWidget();
-        const QPoint outside(next->x() - 3, next->y() + next->height() / 2);
-        const QColor surroundings =
-            around->grab(QRect(outside, QSize(1, 1))).toImage().pixelColor(0, 0);
-        QVERIFY2(contrast(ring, surroundings) >= 3.0,
-                 qPrintable(ring.name() + QStringLiteral(" on ") + surroundings.name()));
-        QCOMPARE(pixelsOf(first->grab().toImage(), kNavy), 0);
-    }
+        QTest::keyClick(next, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        // Next ran: with no first name it says so.
+        QCOMPARE(m_harness->messages.shown.size(), 1);
 
-    void theResultWindowKeepsItsLook()
-    {
         child<QLineEdit>(*m_main, "txtFirstName")->setText(QStringLiteral("ANN"));
         child<QLineEdit>(*m_main, "txtLastName")->setText(QStringLiteral("LEE"));
         m_main->ShowSoulUrgeResult();
         QWidget* result = m_harness->result();
         QVERIFY(result);
-        for (const char* name : {"txtDisplay", "cmdback"}) {
-            QWidget* widget = child(*result, name);
-            QCOMPARE(widget->palette().color(widget->backgroundRole()), kBlue);
-            QCOMPARE(widget->palette().color(widget->foregroundRole()), kWhite);
-        }
+        auto* back = child<QPushButton>(*result, "cmdback");
+        QTRY_VERIFY(back->hasFocus() || (back->setFocus(), back->hasFocus()));
+        QTest::keyClick(back, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTRY_VERIFY(m_main->isVisible());
+        QVERIFY(!result->isVisible());
+    }
+
+    // Return in a box presses nothing: no window has a default button.
+    void returnInABoxPressesNothing()
+    {
+        auto* first = child<QLineEdit>(*m_main, "txtFirstName");
+        first->setFocus();
+        QTRY_VERIFY(first->hasFocus());
+        QTest::keyClick(first, Qt::Key_Return);
+        QVERIFY(m_harness->messages.shown.isEmpty());
+        QVERIFY(m_main->isVisible());
     }
 
 private:
-    QPalette m_original;
+    QWidget* controlIn(const QString& window, const QString& name)
+    {
+        if (window == QLatin1String("frmSoulUrge")) {
+            if (!m_harness->result()) {
+                child<QLineEdit>(*m_main, "txtFirstName")->setText(QStringLiteral("ANN"));
+                child<QLineEdit>(*m_main, "txtLastName")->setText(QStringLiteral("LEE"));
+                m_main->ShowSoulUrgeResult();
+                if (!QTest::qWaitForWindowExposed(m_harness->result())) {
+                    return nullptr;
+                }
+            }
+            return child(*m_harness->result(), qPrintable(name));
+        }
+        if (window == QLatin1String("frmAbout")) {
+            if (!m_about) {
+                m_about = std::make_unique<frmAbout>(m_harness->pages);
+                if (!lumo::testing::showActive(*m_about)) {
+                    return nullptr;
+                }
+            }
+            return child(*m_about, qPrintable(name));
+        }
+        return child(*m_main, qPrintable(name));
+    }
+
     std::unique_ptr<WindowHarness> m_harness;
     std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<frmAbout> m_about;
 };
 
-QTEST_MAIN(ThemeTest)
+LUMO_WINDOW_TEST_MAIN(ThemeTest)
 #include "theme_test.moc"

@@ -4,16 +4,19 @@
 # place; the installed program shows its main window, loads nothing from outside its folder,
 # hands Help > Online Help to the shell, keeps its reminder date in the registry, refuses a
 # second copy, shows the exit screen on top when closed and ends with Exit; a silent uninstall
-# removes everything but the user's own setting.
-# Usage: installer_e2e.sh <setup.exe> <site base>
+# removes everything but the user's own setting. A screenshot of the main window shows its menu
+# titles and button captions standing out from their faces; with a third argument it is kept
+# there.
+# Usage: installer_e2e.sh <setup.exe> <site base> [screenshot.png]
 set -u
 
 setup=${1:?usage: installer_e2e.sh <setup.exe> <site base>}
 site_base=${2:?usage: installer_e2e.sh <setup.exe> <site base>}
+screenshot_copy=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/e2e_lib.sh"
 
-e2e_require_tools wine wineserver Xvfb xdotool xprop xclip
+e2e_require_tools wine wineserver Xvfb xdotool xprop xclip import convert
 [[ -f $setup ]] || e2e_fail "no installer at $setup (scripts/windows.sh builds it)"
 e2e_private_environment
 unset WAYLAND_DISPLAY
@@ -51,15 +54,31 @@ trap 'wineserver --kill >/dev/null 2>&1; e2e_cleanup' EXIT
 
 wineboot --init >"$E2E_WORK/wineboot.log" 2>&1 || e2e_fail "wineboot failed"
 wineserver --wait
-# A sans font for the windows (a bare prefix has none of the fonts they name).
+# Stand-ins for the fonts the windows name, which a bare prefix lacks: DejaVu Sans, as wide as
+# Verdana, for Verdana and the dialog faces; Liberation Sans, of Arial's metrics, for MS Sans
+# Serif. Wine's replacements make each name a family of its own that programs can list and pick;
+# the substitutes serve programs that ask Windows for the name directly.
 fonts=$WINEPREFIX/drive_c/windows/Fonts
-for font in DejaVuSans.ttf DejaVuSans-Bold.ttf; do
-    cp "/usr/share/fonts/truetype/dejavu/$font" "$fonts/" || e2e_fail "no $font (fonts-dejavu-core)"
+for font in dejavu/DejaVuSans.ttf dejavu/DejaVuSans-Bold.ttf \
+    liberation2/LiberationSans-Regular.ttf liberation2/LiberationSans-Bold.ttf; do
+    cp "/usr/share/fonts/truetype/$font" "$fonts/" ||
+        e2e_fail "no $font (fonts-dejavu-core, fonts-liberation2)"
 done
-for family in Verdana Tahoma 'MS Sans Serif' 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI'; do
+stand_in() {
+    local family=$1 font=$2
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$family" /t REG_SZ /d "$font" /f \
+        >/dev/null 2>&1 || e2e_fail "could not stand $font in for $family"
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-        /v "$family" /t REG_SZ /d 'DejaVu Sans' /f >/dev/null 2>&1
+        /v "$family" /t REG_SZ /d "$font" /f >/dev/null 2>&1 ||
+        e2e_fail "could not substitute $font for $family"
+}
+for family in Verdana Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI'; do
+    stand_in "$family" 'DejaVu Sans'
 done
+for family in 'MS Sans Serif' 'Microsoft Sans Serif' Arial; do
+    stand_in "$family" 'Liberation Sans'
+done
+wineserver --wait
 
 # --- Silent install.
 timeout 180 wine "$setup" /S >"$E2E_WORK/install.log" 2>&1 || e2e_fail "the silent install failed"
@@ -69,6 +88,8 @@ for file in lumo-soul-urge-number.exe uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Wi
     licenses/Qt/LGPL-3.0-only.txt; do
     [[ -f $install_dir/$file ]] || e2e_fail "the install folder lacks $file"
 done
+# The program draws with the Fusion style built into Qt Widgets: no style plug-in.
+[[ ! -e $install_dir/styles ]] || e2e_fail "the install folder holds style plug-ins"
 [[ -f $shortcut ]] || e2e_fail "no Start-menu shortcut"
 uninstall_entry=$(wine reg query "$UNINSTALL_KEY" 2>/dev/null | tr -d '\r')
 for value in "DisplayName    REG_SZ    $PRODUCT" 'DisplayVersion    REG_SZ    1.65' \
@@ -105,6 +126,77 @@ foreign=$(grep -a 'Loaded L"' "$E2E_WORK/program.log" | grep -a ': native' |
 grep -aqF 'Program Files\\Lumo Soul Urge Number\\platforms\\qwindows.dll' "$E2E_WORK/program.log" ||
     e2e_fail "the windows platform plug-in was not loaded from the install folder"
 echo "ok: every DLL it loads comes from the install folder"
+
+# The contrast ratio of two colours given as r,g,b (0 to 255), as accessibility guidelines measure
+# it.
+contrast() {
+    awk -v a="$1" -v b="$2" '
+        function linear(c) { c /= 255; return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+        function luminance(s,   p) {
+            split(s, p, ",")
+            return 0.2126 * linear(p[1]) + 0.7152 * linear(p[2]) + 0.0722 * linear(p[3])
+        }
+        BEGIN {
+            x = luminance(a); y = luminance(b)
+            if (x < y) { t = x; x = y; y = t }
+            printf "%.2f\n", (x + 0.05) / (y + 0.05)
+        }'
+}
+# The commonest colour of a region of an image (its face) and the colour in it that stands out
+# most from that face (its text), as "face text ratio".
+face_and_text() {
+    local image=$1 region=$2 face text="" ratio best=0 colour colours
+    colours=$(convert "$image" -crop "$region" +repage -depth 8 -format %c histogram:info:- |
+        sed -nE 's/^ *([0-9]+): *\( *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2,\3,\4/p' | sort -rn)
+    face=$(head -n1 <<<"$colours" | cut -d' ' -f2)
+    while read -r _ colour; do
+        ratio=$(contrast "$face" "$colour")
+        if awk -v r="$ratio" -v b="$best" 'BEGIN { exit !(r > b) }'; then
+            best=$ratio
+            text=$colour
+        fi
+    done <<<"$colours"
+    echo "$face $text $best"
+}
+# Checks that in the screenshot's region $2 (WxH+X+Y) the text stands out 4.5 to 1 or more from
+# its face, which must be $3; $1 names what lies there.
+check_text_contrast() {
+    local what=$1 region=$2 want_face=$3 face text ratio
+    read -r face text ratio <<<"$(face_and_text "$E2E_WORK/main.png" "$region")"
+    [[ $face == "$want_face" ]] || e2e_fail "$what: the face is $face, not $want_face"
+    awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }' ||
+        e2e_fail "$what: $text on $face is only $ratio to 1"
+    echo "ok: $what: $text on $face, $ratio to 1"
+}
+
+# The first pixel, counting from the start, of a one-pixel line of the screenshot ($1: WxH+X+Y,
+# W or H being 1) that has colour $2 (r,g,b); its offset along the line, or nothing.
+first_of_colour() {
+    convert "$E2E_WORK/main.png" -crop "$1" +repage -depth 8 txt:- |
+        sed -nE 's/^([0-9]+),([0-9]+): *\( *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2 \3,\4,\5/p' |
+        awk -v want="$2" '$3 == want { print ($1 > $2 ? $1 : $2); exit }'
+}
+
+# A screenshot of the main window: the menu titles black on the classic light face, Next's
+# caption black on the window's blue.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+sleep 1
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$E2E_WORK/main.png" ||
+    e2e_fail "could not take a screenshot"
+[[ -z $screenshot_copy ]] || cp "$E2E_WORK/main.png" "$screenshot_copy"
+# The client area, found by its blue: its top below the menu bar, its left edge inside any frame
+# Wine draws. The menu bar lies just above it.
+readonly BLUE=124,165,231
+client_top=$(first_of_colour "1x${HEIGHT}+$((WIDTH / 2))+0" "$BLUE")
+[[ -n $client_top ]] || e2e_fail "no blue client area in the screenshot"
+client_left=$(first_of_colour "${WIDTH}x1+0+$((client_top + 3))" "$BLUE")
+[[ -n $client_left ]] || e2e_fail "no left edge of the client area in the screenshot"
+((client_top >= 16)) || e2e_fail "no menu bar above the client area (it starts $client_top px down)"
+check_text_contrast "the menu titles" "120x14+$((client_left + 2))+$((client_top - 16))" 240,240,240
+# Next lies 4160 x 1770 twips from the client area's corner, 1965 x 315 twips: inside its border.
+check_text_contrast "Next's caption" "123x13+$((client_left + 277 + 4))+$((client_top + 118 + 4))" \
+    "$BLUE"
+echo "ok: the screenshot shows readable menu titles and button captions"
 
 # The first start stores today's date as the reminder date (Wine's locale here: M/d/yyyy).
 today=$(date +%-m/%-d/%Y)

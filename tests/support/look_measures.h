@@ -1,0 +1,215 @@
+#pragma once
+
+// Measures of what a window draws, taken from its pixels: the colours of a control's face, text
+// and border, and the focus frame of the control with the keyboard focus.
+
+#include "ui/contrast.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QHash>
+#include <QImage>
+#include <QRect>
+#include <QTest>
+#include <QWidget>
+
+namespace lumo::testing {
+
+// The window's pixels at one logical pixel each.
+inline QImage grabWindow(QWidget& window)
+{
+    QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return image.scaled(window.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The colour most of `area` of `image` has.
+inline QColor commonestColour(const QImage& image, const QRect& area)
+{
+    QHash<QRgb, int> counts;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    QRgb best = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            best = it.key();
+        }
+    }
+    return QColor(best);
+}
+
+// The colour in `area` that stands out most from `background`: the text or mark drawn on it.
+inline QColor strongestAgainst(const QImage& image, const QRect& area, const QColor& background)
+{
+    QColor best = background;
+    double most = 1.0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            const double ratio = ui::contrastRatio(colour, background);
+            if (ratio > most) {
+                most = ratio;
+                best = colour;
+            }
+        }
+    }
+    return best;
+}
+
+// "a on b: r:1", for a failing check's message.
+inline QString describeContrast(const QColor& a, const QColor& b)
+{
+    return QStringLiteral("%1 on %2: %3:1")
+        .arg(a.name(), b.name())
+        .arg(ui::contrastRatio(a, b), 0, 'f', 2);
+}
+
+// `widget`'s rectangle in its window's coordinates.
+inline QRect rectInWindow(const QWidget& widget)
+{
+    return QRect(widget.mapTo(widget.window(), QPoint(0, 0)), widget.size());
+}
+
+// The focus frame of a control, found as the pixels that gaining the focus changed.
+struct FocusFrame {
+    QColor colour;
+    QRect bounds;        // in the window
+    int width = 0;       // the thinnest of its four sides, in pixels
+    bool whole = false;  // all four sides present over their whole length
+    QColor inside;       // just inside the frame
+    QColor outside;      // just outside the frame
+    int textCovered = 0; // pixels of the caption that the frame covers
+};
+
+inline int sideWidth(const QImage& image, const QRect& bounds, const QColor& colour, bool vertical,
+                     bool fromStart)
+{
+    const int length = vertical ? bounds.height() : bounds.width();
+    const int depth = vertical ? bounds.width() : bounds.height();
+    for (int d = 0; d < depth / 2; ++d) {
+        int hits = 0;
+        for (int i = 0; i < length; ++i) {
+            const int along = (vertical ? bounds.top() : bounds.left()) + i;
+            const int across = fromStart ? (vertical ? bounds.left() : bounds.top()) + d
+                                         : (vertical ? bounds.right() : bounds.bottom()) - d;
+            const QPoint at = vertical ? QPoint(across, along) : QPoint(along, across);
+            hits += image.pixelColor(at) == colour ? 1 : 0;
+        }
+        if (hits < length * 9 / 10) {
+            return d;
+        }
+    }
+    return depth / 2;
+}
+
+// Compares the window drawn with `control` focused against the window drawn with the focus on
+// `elsewhere`.
+inline FocusFrame measureFocusFrame(QWidget& control, QWidget& elsewhere)
+{
+    QWidget& window = *control.window();
+    elsewhere.setFocus(Qt::TabFocusReason);
+    QTest::qWait(1);
+    const QImage without = grabWindow(window);
+    control.setFocus(Qt::TabFocusReason);
+    QTest::qWait(1);
+    const QImage with = grabWindow(window);
+    FocusFrame frame;
+    const QRect near = rectInWindow(control).adjusted(-4, -4, 4, 4).intersected(with.rect());
+    QHash<QRgb, int> changed;
+    for (int y = near.top(); y <= near.bottom(); ++y) {
+        for (int x = near.left(); x <= near.right(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y)) {
+                ++changed[with.pixel(x, y)];
+            }
+        }
+    }
+    int most = 0;
+    for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            frame.colour = QColor(it.key());
+        }
+    }
+    if (most == 0) {
+        return frame;
+    }
+    for (int y = near.top(); y <= near.bottom(); ++y) {
+        for (int x = near.left(); x <= near.right(); ++x) {
+            if (with.pixelColor(x, y) == frame.colour && with.pixel(x, y) != without.pixel(x, y)) {
+                frame.bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    const QRect& b = frame.bounds;
+    const int top = sideWidth(with, b, frame.colour, false, true);
+    const int bottom = sideWidth(with, b, frame.colour, false, false);
+    const int left = sideWidth(with, b, frame.colour, true, true);
+    const int right = sideWidth(with, b, frame.colour, true, false);
+    frame.width = std::min({top, bottom, left, right});
+    frame.whole = frame.width > 0;
+    const int w = std::max(frame.width, 1);
+    frame.inside = commonestColour(with, b.adjusted(w, w, -w, -w));
+    // The ring one pixel outside the frame, within the window.
+    QImage ring = with.copy(b.adjusted(-1, -1, 1, 1));
+    QHash<QRgb, int> around;
+    for (int y = 0; y < ring.height(); ++y) {
+        for (int x = 0; x < ring.width(); ++x) {
+            if (x == 0 || y == 0 || x == ring.width() - 1 || y == ring.height() - 1) {
+                ++around[ring.pixel(x, y)];
+            }
+        }
+    }
+    int count = -1;
+    for (auto it = around.cbegin(); it != around.cend(); ++it) {
+        if (it.value() > count) {
+            count = it.value();
+            frame.outside = QColor(it.key());
+        }
+    }
+    // Caption pixels under the frame's ring: before the focus they stood out from the face
+    // inside and from what lies outside.
+    const QColor face = commonestColour(without, b.adjusted(w, w, -w, -w));
+    const QRect hole = b.adjusted(w, w, -w, -w);
+    for (int y = b.top(); y <= b.bottom(); ++y) {
+        for (int x = b.left(); x <= b.right(); ++x) {
+            if (hole.contains(x, y)) {
+                continue;
+            }
+            const QColor before = without.pixelColor(x, y);
+            if (ui::contrastRatio(before, face) > 2.0 &&
+                ui::contrastRatio(before, frame.outside) > 2.0 && before != frame.colour) {
+                ++frame.textCovered;
+            }
+        }
+    }
+    return frame;
+}
+
+// What is wrong with a focus frame: empty when it is whole, two pixels wide or more, 3:1 or more
+// against what lies inside and outside it, and (for a link, `clearOfCaption`) off the caption.
+inline QString focusFrameFault(const FocusFrame& frame, bool clearOfCaption)
+{
+    if (!frame.whole) {
+        return QStringLiteral("a side of the frame is missing or cut");
+    }
+    if (frame.width < 2) {
+        return QStringLiteral("the frame is %1 pixel wide").arg(frame.width);
+    }
+    for (const QColor& next : {frame.inside, frame.outside}) {
+        if (ui::contrastRatio(frame.colour, next) < ui::kLeastPartContrast) {
+            return describeContrast(frame.colour, next);
+        }
+    }
+    if (clearOfCaption && frame.textCovered > 0) {
+        return QStringLiteral("the frame covers %1 pixels of the caption").arg(frame.textCovered);
+    }
+    return {};
+}
+
+} // namespace lumo::testing

@@ -1,0 +1,142 @@
+#include "support/exit_screen_harness.h"
+#include "support/look_measures.h"
+#include "support/program_look.h"
+#include "ui/clickable_label.h"
+#include "ui/contrast.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using lumo::testing::commonestColour;
+using lumo::testing::ExitScreenHarness;
+using lumo::testing::grabWindow;
+using lumo::testing::rectInWindow;
+using lumo::testing::strongestAgainst;
+using lumo::ui::contrastRatio;
+
+namespace {
+const QColor kBlack(0, 0, 0);
+const QColor kFocusBlue(0, 120, 215);
+const QColor kButtonFace(240, 240, 240);
+} // namespace
+
+// The exit screen as drawn: on white, and inside its navy frames, every focus stop wears a frame
+// that stands out from the control and from what lies around it, and Return presses the focused
+// button.
+class ExitScreenLookTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyFocusStopIsFramed_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QColor>("colour");
+        // On white: black. Inside the navy frames, where neither black nor white would do for
+        // white boxes and light buttons: the focus blue; the yellow link on navy: white.
+        QTest::newRow("Exit") << "cmdClose" << kBlack;
+        QTest::newRow("check box") << "Check1" << kBlack;
+        for (const char* name : {"txtName", "txtEmail", "txtFriendEmail", "txtFriendName"}) {
+            QTest::newRow(name) << name << kFocusBlue;
+        }
+        QTest::newRow("Refer") << "cmdSubmit" << kFocusBlue;
+        QTest::newRow("softwares link") << "lblGoToHome" << QColor(Qt::white);
+    }
+    void everyFocusStopIsFramed()
+    {
+        QFETCH(QString, control);
+        QFETCH(QColor, colour);
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* widget = h.child<QWidget>(qPrintable(control));
+        auto* other =
+            h.child<QWidget>(control == QLatin1String("cmdClose") ? "Check1" : "cmdClose");
+        const auto frame = lumo::testing::measureFocusFrame(*widget, *other);
+        QVERIFY(widget->hasFocus());
+        QCOMPARE(frame.colour, colour);
+        const QString fault = lumo::testing::focusFrameFault(
+            frame, qobject_cast<lumo::ui::ClickableLabel*>(widget) != nullptr);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    void buttonCaptionsAreBlackOnTheFace_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Exit") << "cmdClose";
+        QTest::newRow("Refer") << "cmdSubmit";
+    }
+    void buttonCaptionsAreBlackOnTheFace()
+    {
+        QFETCH(QString, button);
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* widget = h.child<QPushButton>(qPrintable(button));
+        h.child<QLineEdit>("txtName")->setFocus();
+        QTest::qWait(1);
+        const QImage image = grabWindow(*h.screen);
+        const QRect inner = rectInWindow(*widget).adjusted(3, 3, -3, -3);
+        const QColor face = commonestColour(image, inner);
+        const QColor caption = strongestAgainst(image, inner, face);
+        QCOMPARE(face, kButtonFace);
+        QVERIFY2(contrastRatio(caption, kBlack) < 1.1, qPrintable(caption.name()));
+        const QRect at = rectInWindow(*widget);
+        const QColor border = image.pixelColor(at.center().x(), at.top());
+        const QColor outside = image.pixelColor(at.center().x(), at.top() - 1);
+        QVERIFY2(contrastRatio(border, outside) >= 3.0,
+                 qPrintable(lumo::testing::describeContrast(border, outside)));
+        QVERIFY2(contrastRatio(border, face) >= 3.0,
+                 qPrintable(lumo::testing::describeContrast(border, face)));
+    }
+
+    void returnPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+    void returnPressesTheFocusedButton()
+    {
+        QFETCH(int, key);
+        const auto modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* submit = h.child<QPushButton>("cmdSubmit");
+        submit->setFocus();
+        QTRY_VERIFY(submit->hasFocus());
+        QTest::keyClick(submit, Qt::Key(key), modifiers);
+        // The untouched form is refused with a message: the button ran.
+        QCOMPARE(h.messages.shown.size(), 1);
+        auto* close = h.child<QPushButton>("cmdClose");
+        close->setFocus();
+        QTRY_VERIFY(close->hasFocus());
+        QTest::keyClick(close, Qt::Key(key), modifiers);
+        QCOMPARE(h.closings, 1);
+    }
+
+    // Screen readers meet the exit screen as a window named by its title.
+    void isAWindowToScreenReaders()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(h.screen.get());
+        QVERIFY(window);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Lumo Soul Urge Number v1.65"));
+    }
+
+    void returnInABoxPressesNothing()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        auto* name = h.child<QLineEdit>("txtName");
+        name->setFocus();
+        QTRY_VERIFY(name->hasFocus());
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY(h.messages.shown.isEmpty());
+        QCOMPARE(h.closings, 0);
+    }
+};
+
+LUMO_WINDOW_TEST_MAIN(ExitScreenLookTest)
+#include "exit_screen_look_test.moc"
