@@ -52,6 +52,30 @@ class ThemeTest final : public QObject {
     Q_OBJECT
 
 private slots:
+    // The ratio as accessibility guidelines publish it for well-known pairs, either way round.
+    void contrastRatioMatchesPublishedValues_data()
+    {
+        QTest::addColumn<QColor>("first");
+        QTest::addColumn<QColor>("second");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("black, white") << QColor(0, 0, 0) << QColor(255, 255, 255) << 21.0;
+        QTest::newRow("white, white") << QColor(255, 255, 255) << QColor(255, 255, 255) << 1.0;
+        QTest::newRow("grey 118, white") << QColor(118, 118, 118) << QColor(255, 255, 255) << 4.54;
+        QTest::newRow("white, navy") << QColor(255, 255, 255) << QColor(0, 0, 128) << 16.0;
+        QTest::newRow("window blue, white")
+            << QColor(124, 165, 231) << QColor(255, 255, 255) << 2.50;
+        QTest::newRow("black, window blue") << QColor(0, 0, 0) << QColor(124, 165, 231) << 8.40;
+    }
+    void contrastRatioMatchesPublishedValues()
+    {
+        QFETCH(QColor, first);
+        QFETCH(QColor, second);
+        QFETCH(double, ratio);
+        QVERIFY2(std::abs(contrastRatio(first, second) - ratio) < 0.01 * ratio,
+                 qPrintable(QString::number(contrastRatio(first, second))));
+        QCOMPARE(contrastRatio(second, first), contrastRatio(first, second));
+    }
+
     void init()
     {
         m_harness = std::make_unique<WindowHarness>();
