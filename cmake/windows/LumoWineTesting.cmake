@@ -13,6 +13,7 @@ endforeach()
 list(JOIN LUMO_WINEPATH ";" LUMO_WINEPATH)
 string(REPLACE "/" "\\" LUMO_QT_PLUGIN_PATH "Z:${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}")
 
+set(LUMO_WINE_FONTS ${PROJECT_SOURCE_DIR}/tests/windows/wine-fonts.sh)
 configure_file(${PROJECT_SOURCE_DIR}/tests/windows/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
                @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
                GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -54,31 +54,9 @@ trap 'wineserver --kill >/dev/null 2>&1; e2e_cleanup' EXIT
 
 wineboot --init >"$E2E_WORK/wineboot.log" 2>&1 || e2e_fail "wineboot failed"
 wineserver --wait
-# Stand-ins for the fonts the windows name, which a bare prefix lacks: DejaVu Sans, as wide as
-# Verdana, for Verdana and the dialog faces; Liberation Sans, of Arial's metrics, for MS Sans
-# Serif. Wine's replacements make each name a family of its own that programs can list and pick;
-# the substitutes serve programs that ask Windows for the name directly.
-fonts=$WINEPREFIX/drive_c/windows/Fonts
-for font in dejavu/DejaVuSans.ttf dejavu/DejaVuSans-Bold.ttf \
-    liberation2/LiberationSans-Regular.ttf liberation2/LiberationSans-Bold.ttf; do
-    cp "/usr/share/fonts/truetype/$font" "$fonts/" ||
-        e2e_fail "no $font (fonts-dejavu-core, fonts-liberation2)"
-done
-stand_in() {
-    local family=$1 font=$2
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$family" /t REG_SZ /d "$font" /f \
-        >/dev/null 2>&1 || e2e_fail "could not stand $font in for $family"
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-        /v "$family" /t REG_SZ /d "$font" /f >/dev/null 2>&1 ||
-        e2e_fail "could not substitute $font for $family"
-}
-for family in Verdana Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI'; do
-    stand_in "$family" 'DejaVu Sans'
-done
-for family in 'MS Sans Serif' 'Microsoft Sans Serif' Arial; do
-    stand_in "$family" 'Liberation Sans'
-done
-wineserver --wait
+# Stand-ins for Verdana and MS Sans Serif, as the cross-built tests' prefix has them.
+source "$(dirname "$0")/wine-fonts.sh"
+lumo_wine_font_stand_ins || e2e_fail "no font stand-ins in the prefix (fonts-dejavu-core, fonts-liberation2)"
 
 # --- Silent install.
 timeout 180 wine "$setup" /S >"$E2E_WORK/install.log" 2>&1 || e2e_fail "the silent install failed"
