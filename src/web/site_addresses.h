@@ -8,7 +8,8 @@
 // The address scheme of the maker's site. Every page is served by one product script in the
 // product's folder and chosen by its page key:
 //   <site base>/<product folder>/<product script>?page=<page key>
-// Each fixed page's whole address is composed here once, while compiling.
+// The part of every page address before its key is composed here once, while compiling; each
+// fixed page's key is in the page table (web/mod_help.h).
 
 namespace lumo::site {
 
