@@ -102,15 +102,14 @@ void Application::ShowExitScreen(ui::ClosingReason reason)
 
 void Application::EndProgram()
 {
+    const QList<QWidget*> windows{m_result, m_main, m_exitScreen};
     // Closing the windows below must not bring anything back.
-    for (QObject* window : {static_cast<QObject*>(m_main), static_cast<QObject*>(m_result),
-                            static_cast<QObject*>(m_exitScreen)}) {
+    for (QWidget* window : windows) {
         if (window) {
             disconnect(window, nullptr, this, nullptr);
         }
     }
-    for (QWidget* window : {static_cast<QWidget*>(m_result), static_cast<QWidget*>(m_main),
-                            static_cast<QWidget*>(m_exitScreen)}) {
+    for (QWidget* window : windows) {
         if (window) {
             attempt([window] { window->close(); });
         }

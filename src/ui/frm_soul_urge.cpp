@@ -20,7 +20,6 @@ using chrome::twipsRect;
 
 namespace {
 constexpr QSize kClientSize{chrome::px(6375), chrome::px(5220)};
-
 } // namespace
 
 frmSoulUrge::frmSoulUrge(WindowServices services, platform::Clipboard& clipboard)

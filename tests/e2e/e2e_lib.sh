@@ -94,3 +94,17 @@ e2e_start_display() {
     export DISPLAY=":$(head -n1 "$E2E_WORK/display")"
     e2e_wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1 || e2e_fail "no display $DISPLAY"
 }
+
+# The set-up of a test that runs the program $1 on a private X display: checks the tools (Xvfb,
+# xdotool and any named after the program) and the program, makes the private environment, has Qt
+# use X11 and starts the display, whose id goes to E2E_LAST_PID.
+e2e_x11_session() {
+    local program=$1
+    shift
+    e2e_require_tools Xvfb xdotool "$@"
+    [[ -x $program ]] || e2e_fail "$program is not an executable"
+    e2e_private_environment
+    unset WAYLAND_DISPLAY
+    export QT_QPA_PLATFORM=xcb
+    e2e_start_display
+}

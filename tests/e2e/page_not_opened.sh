@@ -8,11 +8,8 @@ set -u
 program=${1:?usage: page_not_opened.sh <program>}
 source "$(dirname "$0")/e2e_lib.sh"
 
-e2e_require_tools Xvfb xdotool xclip
-[[ -x $program ]] || e2e_fail "$program is not an executable"
-e2e_private_environment
-unset WAYLAND_DISPLAY BROWSER DEFAULT_BROWSER
-export QT_QPA_PLATFORM=xcb
+e2e_x11_session "$program" xclip
+unset BROWSER DEFAULT_BROWSER
 
 readonly MAIN_TITLE='^Lumo Soul Urge Number v1\.65$'
 readonly BOX_TITLE='^Lumo Soul Urge Number$'
@@ -28,7 +25,6 @@ exit 3
 EOF
 chmod +x "$E2E_WORK/bin/xdg-open"
 
-e2e_start_display
 window_of() {
     xdotool search --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -n1
 }

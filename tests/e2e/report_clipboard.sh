@@ -10,14 +10,9 @@ set -u
 program=${1:?usage: report_clipboard.sh <program>}
 source "$(dirname "$0")/e2e_lib.sh"
 
-e2e_require_tools Xvfb xdotool xclip
-[[ -x $program ]] || e2e_fail "$program is not an executable"
-e2e_private_environment
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+e2e_x11_session "$program" xclip
 
 readonly TITLE='^Lumo Soul Urge Number v1\.65$'
-e2e_start_display
 
 # What the clipboard ($1: clipboard or primary) holds now; empty when no one holds text there.
 held() {

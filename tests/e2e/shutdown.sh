@@ -8,19 +8,13 @@ set -u
 program=${1:?usage: shutdown.sh <program>}
 source "$(dirname "$0")/e2e_lib.sh"
 
-e2e_require_tools Xvfb xdotool
-[[ -x $program ]] || e2e_fail "$program is not an executable"
-e2e_private_environment
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+e2e_x11_session "$program"
 
 readonly CAPTION='^Lumo Soul Urge Number v1\.65$'
 readonly START_SECONDS=30
 readonly EXIT_SECONDS=15
 readonly LOCK=$XDG_RUNTIME_DIR/lumo-soul-urge-number.lock
 readonly SETTINGS=$XDG_CONFIG_HOME/lumo-soul-urge-number.ini
-
-e2e_start_display
 
 # The visible windows of process $1 with the program's caption, one id a line.
 windows_of() {

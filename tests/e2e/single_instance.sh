@@ -9,19 +9,13 @@ set -u
 program=${1:?usage: single_instance.sh <program>}
 source "$(dirname "$0")/e2e_lib.sh"
 
-e2e_require_tools Xvfb xdotool
-[[ -x $program ]] || e2e_fail "$program is not an executable"
-e2e_private_environment
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+e2e_x11_session "$program"
+xvfb_pid=$E2E_LAST_PID
 
 readonly MAIN_TITLE='^Lumo Soul Urge Number v1\.65$'
 readonly BOX_TITLE='^Lumo Soul Urge Number$'
 readonly START_SECONDS=30
 readonly EXIT_SECONDS=15
-
-e2e_start_display
-xvfb_pid=$E2E_LAST_PID
 
 # The visible windows of process $1 whose whole title matches $2.
 windows_of() {

@@ -87,42 +87,36 @@ private slots:
         QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
     }
 
+    // Yes or No, by button or by key: Return and Enter take the default, Yes; Escape answers No.
     void aQuestionIsAnsweredYesOrNo_data()
     {
-        QTest::addColumn<int>("press");
+        QTest::addColumn<int>("press"); // a button, or 0 when a key answers
+        QTest::addColumn<int>("key");
         QTest::addColumn<int>("answer");
-        QTest::newRow("yes") << int(QMessageBox::Yes) << int(MessageAnswer::Yes);
-        QTest::newRow("no") << int(QMessageBox::No) << int(MessageAnswer::No);
+        const int yes = int(MessageAnswer::Yes);
+        const int no = int(MessageAnswer::No);
+        QTest::newRow("Yes") << int(QMessageBox::Yes) << 0 << yes;
+        QTest::newRow("No") << int(QMessageBox::No) << 0 << no;
+        QTest::newRow("Return") << 0 << int(Qt::Key_Return) << yes;
+        QTest::newRow("Enter") << 0 << int(Qt::Key_Enter) << yes;
+        QTest::newRow("Escape") << 0 << int(Qt::Key_Escape) << no;
     }
     void aQuestionIsAnsweredYesOrNo()
     {
         QFETCH(int, press);
-        QFETCH(int, answer);
-        QtUserMessages messages(QStringLiteral("Lumo Soul Urge Number"));
-        SeenBox seen;
-        answerNextBox(seen, static_cast<QMessageBox::StandardButton>(press));
-        QCOMPARE(int(messages.question(nullptr, QStringLiteral("Check?"))), answer);
-        QCOMPARE(seen.buttons.size(), 2);
-    }
-
-    // The update question: Return takes the default, Yes; Escape answers No.
-    void aQuestionAnswersTheKeyboard_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("Return") << int(Qt::Key_Return) << int(MessageAnswer::Yes);
-        QTest::newRow("Enter") << int(Qt::Key_Enter) << int(MessageAnswer::Yes);
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(MessageAnswer::No);
-    }
-    void aQuestionAnswersTheKeyboard()
-    {
         QFETCH(int, key);
         QFETCH(int, answer);
         QtUserMessages messages(QStringLiteral("Lumo Soul Urge Number"));
         SeenBox seen;
-        whenNextBoxIsUp(
-            seen, [key](QMessageBox& box) { QTest::keyClick(&box, static_cast<Qt::Key>(key)); });
+        whenNextBoxIsUp(seen, [press, key](QMessageBox& box) {
+            if (press != 0) {
+                box.button(static_cast<QMessageBox::StandardButton>(press))->click();
+            } else {
+                QTest::keyClick(&box, static_cast<Qt::Key>(key));
+            }
+        });
         QCOMPARE(int(messages.question(nullptr, QStringLiteral("Check?"))), answer);
+        QCOMPARE(seen.buttons.size(), 2);
     }
 
     // The refusal of a second copy has no window of its own to sit on; it must still show above

@@ -23,6 +23,21 @@ namespace {
 const QString kMain = QStringLiteral("main");
 const QString kResult = QStringLiteral("result");
 
+// Follows the link or menu entry `control` of `window` as a user would: the entry is chosen, the
+// label clicked through the window system. False when the window has no such control.
+[[nodiscard]] bool follow(QWidget& window, const QString& control)
+{
+    if (auto* entry = window.findChild<QAction*>(control)) {
+        entry->trigger();
+        return true;
+    }
+    auto* label = window.findChild<QWidget*>(control);
+    if (label == nullptr) {
+        return false;
+    }
+    lumo::testing::clickThroughWindow(*label);
+    return true;
+}
 } // namespace
 
 // The promotion labels and the menu entries of the working windows, and the pages they open.
@@ -68,13 +83,7 @@ private slots:
         const QStringList windowsBefore = lumo::testing::visibleWindows();
 
         for (int click = 0; click < 2; ++click) {
-            if (auto* entry = shown->findChild<QAction*>(control)) {
-                entry->trigger();
-            } else {
-                auto* label = shown->findChild<QWidget*>(control);
-                QVERIFY(label);
-                lumo::testing::clickThroughWindow(*label);
-            }
+            QVERIFY(follow(*shown, control));
         }
 
         QCOMPARE(m_harness->opener.opened, (QStringList{address, address}));
@@ -101,13 +110,7 @@ private slots:
         const QStringList windowsBefore = lumo::testing::visibleWindows();
 
         for (int click = 1; click <= 2; ++click) {
-            if (auto* entry = shown->findChild<QAction*>(control)) {
-                entry->trigger();
-            } else {
-                auto* label = shown->findChild<QWidget*>(control);
-                QVERIFY(label);
-                lumo::testing::clickThroughWindow(*label);
-            }
+            QVERIFY(follow(*shown, control));
             QCOMPARE(m_harness->messages.shown.size(), click);
         }
 
