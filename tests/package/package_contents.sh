@@ -66,9 +66,12 @@ grep -qxF "<id>$ID</id>" <(sed 's/^ *//' "$root/usr/share/metainfo/$ID.metainfo.
 
 # The man page renders without a warning.
 zcat "$root/usr/share/man/man1/lumo-soul-urge-number.1.gz" >"$E2E_WORK/page.1"
-LC_ALL=C.UTF-8 groff -ww -man -Tutf8 "$E2E_WORK/page.1" >"$E2E_WORK/page.txt" 2>"$E2E_WORK/groff.log"
+# Plain text on every groff: the legacy output (-c: Debian 12's groff gives it by default, Debian
+# 13's gives escape codes instead) without its overstruck bold and underline (-b, -u, -o).
+LC_ALL=C.UTF-8 groff -ww -man -Tutf8 -P-cbou "$E2E_WORK/page.1" >"$E2E_WORK/page.txt" \
+    2>"$E2E_WORK/groff.log"
 [[ ! -s $E2E_WORK/groff.log ]] || e2e_fail "groff warns about the man page"
-sed 's/.\x08//g' "$E2E_WORK/page.txt" | grep -qx 'FILES' || e2e_fail "the man page has no FILES section"
+grep -qx 'FILES' "$E2E_WORK/page.txt" || e2e_fail "the man page has no FILES section"
 
 # The icons are the SVG drawn at each size.
 for size in 16 22 24 32 48 64 128 256; do
