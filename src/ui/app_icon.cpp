@@ -21,8 +21,10 @@ QIcon applicationIcon()
 {
     initLumoResources();
     QIcon icon;
+    // Pictures, not file names: an icon made of files answers every size with the first file it
+    // loaded on Qt 6.8, so a title bar at twice the scale got the 32-pixel picture for all sizes.
     for (const int size : kIconSizes) {
-        icon.addFile(QStringLiteral(":/lumo/icons/%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap(QStringLiteral(":/lumo/icons/%1.png").arg(size)));
     }
     return icon;
 }

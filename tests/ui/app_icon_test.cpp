@@ -60,6 +60,24 @@ private slots:
         QCOMPARE(comparable(drawn), expected);
     }
 
+    // As a title bar asks it: one icon, every size in turn, at the screen's scale.
+    void oneIconDrawsEverySizeAtTheScreensScale()
+    {
+        struct Drawn {
+            int side;
+            int realSide;
+        };
+        // Twice each side, but for the largest picture, which is never blown up.
+        const Drawn table[] = {{16, 32}, {22, 44},  {24, 48},   {32, 64},
+                               {48, 96}, {64, 128}, {128, 256}, {256, 256}};
+        const QIcon icon = lumo::ui::applicationIcon();
+        for (const Drawn& row : table) {
+            const QPixmap drawn = icon.pixmap(QSize(row.side, row.side));
+            QCOMPARE(drawn.size(), QSize(row.realSide, row.realSide));
+        }
+        QCOMPARE(comparable(icon.pixmap(QSize(32, 32))), renderedIcon(64));
+    }
+
     void pictureIsThirtyTwoLogicalPixelsDrawnFromTheSixtyFourPixelOne()
     {
         const QPixmap picture = lumo::ui::applicationPixmap();
