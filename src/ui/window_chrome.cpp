@@ -87,12 +87,13 @@ QScrollArea* scrollContents(QWidget& window, const QSize& contentSize)
 
 void makeFixedWindow(QWidget& window)
 {
+    // First: Qt 6.8 makes the window's accessible face while the title is set, and keeps it.
+    exposeAsWindow(window);
     window.setWindowTitle(windowCaption());
     window.installEventFilter(new CentreOnFirstShow(&window));
     window.setWindowIcon(applicationIcon());
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    exposeAsWindow(window);
 }
 
 void fixSize(QWidget& window)
