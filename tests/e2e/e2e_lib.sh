@@ -52,8 +52,13 @@ e2e_ended() {
 
 e2e_cleanup() {
     local pid
+    # TERM first, so that a process ends what it started itself (the accessibility bus launcher
+    # ends its bus); KILL what is still there after a few seconds.
     for pid in "${E2E_PIDS[@]}"; do
-        kill -9 "$pid" 2>/dev/null
+        kill "$pid" 2>/dev/null
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        e2e_wait_until 5 e2e_ended "$pid" || kill -9 "$pid" 2>/dev/null
     done
     for pid in "${E2E_PIDS[@]}"; do
         wait "$pid" 2>/dev/null
@@ -63,6 +68,8 @@ e2e_cleanup() {
 
 # A private work folder with its own runtime and config folders; the trap removes it.
 e2e_private_environment() {
+    # Processes are watched through /proc, which a fresh chroot lacks until it is mounted.
+    [[ -r /proc/self/stat ]] || e2e_fail "/proc is not mounted; the tests watch processes through it"
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/lumo-e2e.XXXXXX") || e2e_fail "no temporary folder"
     trap e2e_cleanup EXIT
     # A signal ends the script through exit, so the EXIT trap still cleans up.
