@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building, running or testing needs, when missing.
-# Usage: install-deps.sh build|test|package|fuzz|bench|windows|format
+# Usage: install-deps.sh build|test|package|fuzz|bench|windows|format|system
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
@@ -29,12 +29,16 @@ windows_packages=(mingw-w64 g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-d
   librsvg2-bin imagemagick nsis wine wine64 libgtest-dev xvfb xauth xdotool x11-utils xclip
   fonts-liberation2)
 
+# The Debian 13 stage (scripts/debian13.sh) makes its system with debootstrap.
+system_packages=(debootstrap)
+
 packages=("${build_packages[@]}")
 case "${1:-build}" in
   test) packages+=("${test_packages[@]}") ;;
   package) packages+=("${package_packages[@]}") ;;
   fuzz) packages+=("${fuzz_packages[@]}") ;;
   format) packages=("${format_packages[@]}") ;;
+  system) packages=("${system_packages[@]}") ;;
   bench) packages+=("${bench_packages[@]}") ;;
   windows) packages+=("${windows_packages[@]}") ;;
 esac
