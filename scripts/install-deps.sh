@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building, running or testing needs, when missing.
-# Usage: install-deps.sh build|test|package|fuzz|bench|windows|format
+# Usage: install-deps.sh build|test|package|fuzz|bench|windows|format|reproducible
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
@@ -29,6 +29,9 @@ windows_packages=(mingw-w64 g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-d
   librsvg2-bin imagemagick nsis wine wine64 libgtest-dev xvfb xauth xdotool x11-utils xclip
   fonts-liberation2)
 
+# The reproducibility check (scripts/reproducible.sh): diffoscope shows what differs in a file.
+reproducible_packages=(diffoscope-minimal)
+
 packages=("${build_packages[@]}")
 case "${1:-build}" in
   test) packages+=("${test_packages[@]}") ;;
@@ -37,6 +40,7 @@ case "${1:-build}" in
   format) packages=("${format_packages[@]}") ;;
   bench) packages+=("${bench_packages[@]}") ;;
   windows) packages+=("${windows_packages[@]}") ;;
+  reproducible) packages+=("${reproducible_packages[@]}") ;;
 esac
 
 
