@@ -1,9 +1,5 @@
 # Installing into a Linux desktop, and the Debian package made from that install.
 include(GNUInstallDirs)
-# Folders are created with these permissions whatever the umask of the one who builds, so the
-# package's folders are the same everywhere.
-set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
-    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # The desktop's id for the program: the site's host name reversed, without "www", then the
 # product, e.g. https://www.starwell.example gives example.starwell.LumoSoulUrgeNumber.
