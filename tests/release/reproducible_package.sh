@@ -44,16 +44,28 @@ second=$(ls "$E2E_WORK"/second/lumo-soul-urge-number_*.deb)
 # Every archive member: dated SOURCE_DATE_EPOCH, owned by root (user and group 0).
 check_tar() {
     local what=$1 listing=$E2E_WORK/$1.txt
-    tar -tv --full-time --numeric-owner -f - >"$listing" || e2e_fail "$what is no tar archive"
+    tar -tv --full-time --numeric-owner -f "$E2E_WORK/$what" >"$listing" ||
+        e2e_fail "$what is no tar archive"
     [[ -s $listing ]] || e2e_fail "$what is empty"
-    if grep -v -F " 0/0 " "$listing" >&2; then e2e_fail "$what has members not owned by root"; fi
-    if grep -v -F " $STAMP_TAR " "$listing" >&2; then e2e_fail "$what has members not dated $STAMP_TAR"; fi
+    if grep -v -F " 0/0 " "$listing" >&2; then
+        e2e_fail "$what has members not owned by root"
+    fi
+    if grep -v -F " $STAMP_TAR " "$listing" >&2; then
+        e2e_fail "$what has members not dated $STAMP_TAR"
+    fi
 }
-dpkg-deb --fsys-tarfile "$second" | check_tar data.tar
-dpkg-deb --ctrl-tarfile "$second" | check_tar control.tar
+dpkg-deb --fsys-tarfile "$second" >"$E2E_WORK/data.tar" || e2e_fail "no data.tar in the package"
+dpkg-deb --ctrl-tarfile "$second" >"$E2E_WORK/control.tar" ||
+    e2e_fail "no control.tar in the package"
+check_tar data.tar
+check_tar control.tar
 ar tv "$second" >"$E2E_WORK/ar.txt" || e2e_fail "the package is no ar archive"
-if grep -v -F " 0/0 " "$E2E_WORK/ar.txt" >&2; then e2e_fail "the ar archive has members not owned by root"; fi
-if grep -v -F " $STAMP_AR " "$E2E_WORK/ar.txt" >&2; then e2e_fail "the ar archive has members not dated $STAMP_AR"; fi
+if grep -v -F " 0/0 " "$E2E_WORK/ar.txt" >&2; then
+    e2e_fail "the ar archive has members not owned by root"
+fi
+if grep -v -F " $STAMP_AR " "$E2E_WORK/ar.txt" >&2; then
+    e2e_fail "the ar archive has members not dated $STAMP_AR"
+fi
 
 if ! cmp "$first" "$second"; then
     diff "$E2E_WORK/data.tar.txt" <(dpkg-deb --fsys-tarfile "$first" |
