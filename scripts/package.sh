@@ -6,11 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 output=$(realpath -m "${1:-dist}")
 scripts/install-deps.sh package
-# Every time stamp in the package is the commit's, so the same commit gives the same package
-# (CPack and Qt's resource compiler honour SOURCE_DATE_EPOCH).
 # CPack gives the package's folders and archive members the modes its staging files get, which
 # follow the umask: 022 makes them what Debian expects, whoever builds.
 umask 022
+# Every time stamp in the package is the commit's, so the same commit gives the same package
+# (CPack and Qt's resource compiler honour SOURCE_DATE_EPOCH).
 if epoch=$(scripts/source-date-epoch.sh); then
   export SOURCE_DATE_EPOCH=$epoch
 else

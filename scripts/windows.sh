@@ -57,7 +57,7 @@ tests() {
   ctest --preset windows-tests --parallel 1
 }
 
-# The program's resources and the installer carry the commit's time, not the build's.
+# The program's resources carry the commit's time, not the build's (rcc honours it).
 if epoch=$(scripts/source-date-epoch.sh); then
   export SOURCE_DATE_EPOCH=$epoch
 else
