@@ -17,6 +17,20 @@ if(NOT MSVC AND NOT WIN32)
   target_link_options(lumo_options INTERFACE LINKER:-z,relro,-z,now)
 endif()
 
+# Reproducible output: the same commit gives the same bytes in any folder. Paths in debug
+# information, __FILE__ and the like are written relative to the source or build folder (the
+# later map wins, so the build folder inside the source tree maps first), which also keeps the
+# build id, a hash of the linked file, the same.
+if(NOT MSVC)
+  target_compile_options(lumo_options INTERFACE
+    -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+    -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+endif()
+# MinGW's linker writes the link time into the PE header unless told not to.
+if(WIN32 AND NOT MSVC)
+  target_link_options(lumo_options INTERFACE LINKER:--no-insert-timestamp)
+endif()
+
 option(LUMO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(LUMO_SANITIZE AND NOT MSVC)
   target_compile_options(lumo_options INTERFACE

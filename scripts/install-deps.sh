@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building, running or testing needs, when missing.
-# Usage: install-deps.sh build|test|package|fuzz|bench|windows|format|system
+# Usage: install-deps.sh build|test|package|fuzz|bench|windows|format|system|reproducible
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
@@ -32,6 +32,9 @@ windows_packages=(mingw-w64 g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-d
 # The Debian 13 stage (scripts/debian13.sh) makes its system with debootstrap.
 system_packages=(debootstrap)
 
+# The reproducibility check (scripts/reproducible.sh): diffoscope shows what differs in a file.
+reproducible_packages=(diffoscope-minimal)
+
 packages=("${build_packages[@]}")
 case "${1:-build}" in
   test) packages+=("${test_packages[@]}") ;;
@@ -41,6 +44,7 @@ case "${1:-build}" in
   system) packages=("${system_packages[@]}") ;;
   bench) packages+=("${bench_packages[@]}") ;;
   windows) packages+=("${windows_packages[@]}") ;;
+  reproducible) packages+=("${reproducible_packages[@]}") ;;
 esac
 
 

@@ -57,6 +57,13 @@ tests() {
   ctest --preset windows-tests --parallel 1
 }
 
+# The program's resources carry the commit's time, not the build's (rcc honours it).
+if epoch=$(scripts/source-date-epoch.sh); then
+  export SOURCE_DATE_EPOCH=$epoch
+else
+  echo "The program carries the time of this build." >&2
+fi
+
 run_stage packages scripts/install-deps.sh windows
 run_stage toolkit toolkit
 run_stage program program

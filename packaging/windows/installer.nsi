@@ -48,6 +48,9 @@ Function un.onInit
 FunctionEnd
 
 Section "Install"
+  ; Files are installed with the time of their installation: the build's file times stay out of
+  ; the installer, so the same commit gives the same installer.
+  SetDateSave off
   !include "${INSTALL_LIST}"
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
