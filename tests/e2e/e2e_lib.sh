@@ -69,7 +69,8 @@ e2e_cleanup() {
 # A private work folder with its own runtime and config folders; the trap removes it.
 e2e_private_environment() {
     # Processes are watched through /proc, which a fresh chroot lacks until it is mounted.
-    [[ -r /proc/self/stat ]] || e2e_fail "/proc is not mounted; the tests watch processes through it"
+    [[ -r /proc/self/stat ]] ||
+        e2e_fail "/proc is not mounted; the tests watch processes through it"
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/lumo-e2e.XXXXXX") || e2e_fail "no temporary folder"
     trap e2e_cleanup EXIT
     # A signal ends the script through exit, so the EXIT trap still cleans up.
