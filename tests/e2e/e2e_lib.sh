@@ -5,6 +5,9 @@ E2E_PIDS=()
 E2E_WORK=""
 E2E_LAST_PID=""
 readonly E2E_POLL_SECONDS=0.1
+# The program's main window, and its message boxes, as xdotool matches their titles.
+readonly E2E_MAIN_TITLE='^Lumo Soul Urge Number v1\.65$'
+readonly E2E_BOX_TITLE='^Lumo Soul Urge Number$'
 
 e2e_dump_logs() {
     local log

@@ -11,8 +11,6 @@ source "$(dirname "$0")/e2e_lib.sh"
 e2e_x11_session "$program" xclip
 unset BROWSER DEFAULT_BROWSER
 
-readonly MAIN_TITLE='^Lumo Soul Urge Number v1\.65$'
-readonly BOX_TITLE='^Lumo Soul Urge Number$'
 readonly HELP_PAGE='/lumo-free-soul-urge-number/ssd.php?page=help-web-page'
 
 # xdg-open as it ends with no browser to hand the page to; it notes each address it was given.
@@ -37,16 +35,16 @@ copied() {
 open_help_and_copy() {
     timeout 10 xdotool windowfocus --sync "$main" && timeout 10 xdotool key alt+h o ||
         e2e_fail "could not choose Help > Online Help"
-    e2e_wait_until 20 shows "$BOX_TITLE" || e2e_fail "no message box after Online Help"
-    box=$(window_of "$BOX_TITLE")
+    e2e_wait_until 20 shows "$E2E_BOX_TITLE" || e2e_fail "no message box after Online Help"
+    box=$(window_of "$E2E_BOX_TITLE")
     timeout 10 xdotool windowfocus --sync "$box" && timeout 10 xdotool key ctrl+c ||
         e2e_fail "could not copy from the message box"
 }
 
 PATH="$E2E_WORK/bin:$PATH" e2e_start program "$program"
 pid=$E2E_LAST_PID
-e2e_wait_until 30 shows "$MAIN_TITLE" || e2e_fail "no main window"
-main=$(window_of "$MAIN_TITLE")
+e2e_wait_until 30 shows "$E2E_MAIN_TITLE" || e2e_fail "no main window"
+main=$(window_of "$E2E_MAIN_TITLE")
 
 open_help_and_copy
 address=$(head -n1 "$E2E_WORK/asked")
@@ -55,7 +53,7 @@ e2e_wait_until 10 copied "$address" ||
     e2e_fail "the box does not offer the address to copy: '$(xclip -o -selection clipboard)'"
 echo "ok: the box says the page could not be opened and offers $address to copy"
 timeout 10 xdotool key Return || e2e_fail "could not answer the box"
-e2e_wait_until 10 eval '! shows "$BOX_TITLE"' || e2e_fail "the box stays after OK"
+e2e_wait_until 10 eval '! shows "$E2E_BOX_TITLE"' || e2e_fail "the box stays after OK"
 
 # The program goes on: the same page again is tried again and reported again.
 timeout 5 xclip -selection clipboard -i /dev/null

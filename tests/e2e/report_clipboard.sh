@@ -12,7 +12,6 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 e2e_x11_session "$program" xclip
 
-readonly TITLE='^Lumo Soul Urge Number v1\.65$'
 
 # What the clipboard ($1: clipboard or primary) holds now; empty when no one holds text there.
 held() {
@@ -34,7 +33,7 @@ keys() {
     timeout 10 xdotool key --clearmodifiers "$@"
 }
 visible_window() {
-    xdotool search --all --onlyvisible --pid "$pid" --name "$TITLE" 2>/dev/null | head -n1
+    xdotool search --all --onlyvisible --pid "$pid" --name "$E2E_MAIN_TITLE" 2>/dev/null | head -n1
 }
 # True once the program shows a window of its caption other than $1.
 shows_window_besides() {

@@ -10,7 +10,6 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 e2e_x11_session "$program"
 
-readonly CAPTION='^Lumo Soul Urge Number v1\.65$'
 readonly START_SECONDS=30
 readonly EXIT_SECONDS=15
 readonly LOCK=$XDG_RUNTIME_DIR/lumo-soul-urge-number.lock
@@ -18,7 +17,7 @@ readonly SETTINGS=$XDG_CONFIG_HOME/lumo-soul-urge-number.ini
 
 # The visible windows of process $1 with the program's caption, one id a line.
 windows_of() {
-    xdotool search --all --onlyvisible --pid "$1" --name "$CAPTION" 2>/dev/null
+    xdotool search --all --onlyvisible --pid "$1" --name "$E2E_MAIN_TITLE" 2>/dev/null
 }
 window_count_is() {
     [[ $(windows_of "$1" | grep -c .) -eq $2 ]]

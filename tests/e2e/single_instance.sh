@@ -12,8 +12,6 @@ source "$(dirname "$0")/e2e_lib.sh"
 e2e_x11_session "$program"
 xvfb_pid=$E2E_LAST_PID
 
-readonly MAIN_TITLE='^Lumo Soul Urge Number v1\.65$'
-readonly BOX_TITLE='^Lumo Soul Urge Number$'
 readonly START_SECONDS=30
 readonly EXIT_SECONDS=15
 
@@ -34,22 +32,22 @@ count_windows() {
 # Presses Return in the message box of process $1; its only button, OK, is the default.
 answer_box() {
     local box
-    box=$(windows_of "$1" "$BOX_TITLE" | head -n1)
+    box=$(windows_of "$1" "$E2E_BOX_TITLE" | head -n1)
     [[ -n $box ]] || return 1
     timeout 10 xdotool windowfocus --sync "$box" && timeout 10 xdotool key Return
 }
 expect_refused() {
     local pid=$1 name=$2
-    e2e_wait_until "$START_SECONDS" has_window "$pid" "$BOX_TITLE" ||
+    e2e_wait_until "$START_SECONDS" has_window "$pid" "$E2E_BOX_TITLE" ||
         e2e_fail "$name showed no message box titled exactly 'Lumo Soul Urge Number'"
-    has_window "$pid" "$MAIN_TITLE" && e2e_fail "$name opened a main window"
+    has_window "$pid" "$E2E_MAIN_TITLE" && e2e_fail "$name opened a main window"
     answer_box "$pid" || e2e_fail "could not answer the message box of $name"
     e2e_wait_until "$EXIT_SECONDS" e2e_ended "$pid" || e2e_fail "$name did not end when answered"
-    has_window "$pid" "$MAIN_TITLE" && e2e_fail "$name opened a main window"
+    has_window "$pid" "$E2E_MAIN_TITLE" && e2e_fail "$name opened a main window"
     echo "ok: $name was refused and ended"
 }
 expect_main_window() {
-    e2e_wait_until "$START_SECONDS" has_window "$1" "$MAIN_TITLE" ||
+    e2e_wait_until "$START_SECONDS" has_window "$1" "$E2E_MAIN_TITLE" ||
         e2e_fail "$2 showed no main window"
     echo "ok: $2 shows its main window"
 }
@@ -62,7 +60,7 @@ e2e_start second "$program"
 second=$E2E_LAST_PID
 expect_refused "$second" "the second copy"
 e2e_running "$first" || e2e_fail "the first copy ended"
-has_window "$first" "$MAIN_TITLE" || e2e_fail "the first copy lost its main window"
+has_window "$first" "$E2E_MAIN_TITLE" || e2e_fail "the first copy lost its main window"
 kill -TERM "$first"
 e2e_wait_until "$EXIT_SECONDS" e2e_ended "$first" || e2e_fail "the first copy did not end"
 
@@ -73,18 +71,18 @@ for n in 1 2 3; do
     trio+=("$E2E_LAST_PID")
 done
 boxes_up() {
-    (($(count_windows "$BOX_TITLE" "${trio[@]}") == 2 &&
-        $(count_windows "$MAIN_TITLE" "${trio[@]}") >= 1))
+    (($(count_windows "$E2E_BOX_TITLE" "${trio[@]}") == 2 &&
+        $(count_windows "$E2E_MAIN_TITLE" "${trio[@]}") >= 1))
 }
 e2e_wait_until "$START_SECONDS" boxes_up ||
     e2e_fail "of three copies, not one main window and two refusals" \
-        "($(count_windows "$MAIN_TITLE" "${trio[@]}") main windows," \
-        "$(count_windows "$BOX_TITLE" "${trio[@]}") message boxes)"
-mains=$(count_windows "$MAIN_TITLE" "${trio[@]}")
+        "($(count_windows "$E2E_MAIN_TITLE" "${trio[@]}") main windows," \
+        "$(count_windows "$E2E_BOX_TITLE" "${trio[@]}") message boxes)"
+mains=$(count_windows "$E2E_MAIN_TITLE" "${trio[@]}")
 ((mains == 1)) || e2e_fail "three copies at once opened $mains main windows"
 winner=""
 for pid in "${trio[@]}"; do
-    if has_window "$pid" "$MAIN_TITLE"; then
+    if has_window "$pid" "$E2E_MAIN_TITLE"; then
         winner=$pid
     else
         expect_refused "$pid" "a copy of the three ($pid)"

@@ -28,9 +28,9 @@ e2e_start_display
 PATH=$root/usr/bin:$PATH e2e_start program "$exec_line"
 program=$E2E_LAST_PID
 e2e_wait_until 30 xdotool search --onlyvisible --pid "$program" \
-    --name '^Lumo Soul Urge Number v1\.65$' >/dev/null 2>&1 ||
+    --name "$E2E_MAIN_TITLE" >/dev/null 2>&1 ||
     e2e_fail "the installed program showed no main window"
-window=$(xdotool search --onlyvisible --pid "$program" --name '^Lumo Soul Urge Number v1\.65$' |
+window=$(xdotool search --onlyvisible --pid "$program" --name "$E2E_MAIN_TITLE" |
     head -n1)
 
 # The desktop matches the window to the menu entry by its class.

@@ -10,7 +10,6 @@ source_dir=${2:?usage: installed_system.sh <package.deb> <source-folder>}
 source "$source_dir/tests/e2e/e2e_lib.sh"
 
 readonly PACKAGE=lumo-soul-urge-number
-readonly MAIN_TITLE='^Lumo Soul Urge Number v1\.65$'
 export DEBIAN_FRONTEND=noninteractive
 
 e2e_require_tools apt-get dpkg-query Xvfb xdotool
@@ -42,7 +41,7 @@ export QT_QPA_PLATFORM=xcb
 e2e_start_display
 e2e_start program $exec_line
 program=$E2E_LAST_PID
-e2e_wait_until 30 xdotool search --onlyvisible --pid "$program" --name "$MAIN_TITLE" \
+e2e_wait_until 30 xdotool search --onlyvisible --pid "$program" --name "$E2E_MAIN_TITLE" \
     >/dev/null 2>&1 || e2e_fail "the installed program showed no main window"
 echo "the installed program ($(dpkg-query -W -f='${Version}' "$PACKAGE")) shows its main window"
 kill "$program"
