@@ -1,9 +1,9 @@
 #include "platform/native_services.h"
 
 #include "platform/lock_file_instance_lock.h"
-#include "platform/qsettings_store.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_user_messages.h"
+#include "platform/settings_store_native.h"
 #include "platform/system_clock.h"
 #include "platform/web_opener_native.h"
 
@@ -15,7 +15,7 @@ NativeServices createNativeServices(const QString& applicationName, const QStrin
     services.messages = std::make_unique<QtUserMessages>(messageTitle);
     services.clipboard = std::make_unique<QtClipboard>();
     services.web = createNativeWebOpener();
-    services.settings = std::make_unique<QSettingsStore>(applicationName);
+    services.settings = createNativeSettingsStore(applicationName);
     services.clock = std::make_unique<SystemClock>();
     services.instanceLock =
         std::make_unique<LockFileInstanceLock>(LockFileInstanceLock::defaultPath(applicationName));

@@ -1,29 +1,12 @@
 #include "platform/qsettings_store.h"
 
+#include "platform/settings_store_native.h"
+
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace lumo::platform {
 
 namespace {
-#ifdef Q_OS_WIN
-constexpr auto kFormat = QSettings::NativeFormat;
-
-QString storeLocation(const QString& applicationName)
-{
-    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + applicationName;
-}
-#else
-constexpr auto kFormat = QSettings::IniFormat;
-
-QString storeLocation(const QString& applicationName)
-{
-    // Looked up at each use, so the config folder in force now is the one used.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QLatin1Char('/') + applicationName + QStringLiteral(".ini");
-}
-#endif
-
 QString keyPath(const QString& section, const QString& key)
 {
     return section + QLatin1Char('/') + key;
@@ -37,27 +20,32 @@ QSettingsStore::QSettingsStore(QString applicationName)
 
 QString QSettingsStore::location() const
 {
-    return storeLocation(m_applicationName);
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + m_applicationName;
 }
 
 QString QSettingsStore::read(const QString& section, const QString& key)
 {
-    const QSettings settings(location(), kFormat);
+    const QSettings settings(location(), QSettings::NativeFormat);
     if (settings.status() != QSettings::NoError) {
         return {};
     }
     return settings.value(keyPath(section, key)).toString();
 }
 
-void QSettingsStore::write(const QString& section, const QString& key, const QString& value)
+bool QSettingsStore::write(const QString& section, const QString& key, const QString& value)
 {
-    QSettings settings(location(), kFormat);
-    // A file that cannot be read or parsed is left alone rather than overwritten.
+    QSettings settings(location(), QSettings::NativeFormat);
     if (settings.status() != QSettings::NoError) {
-        return;
+        return false;
     }
     settings.setValue(keyPath(section, key), value);
     settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+std::unique_ptr<SettingsStore> createNativeSettingsStore(const QString& applicationName)
+{
+    return std::make_unique<QSettingsStore>(applicationName);
 }
 
 } // namespace lumo::platform

@@ -51,16 +51,19 @@ void UpdateReminder::CheckUpdateReminder()
         return;
     }
     const auto answer = m_messages.question(nullptr, displayText(toQString(kUpdateQuestion)));
-    storeToday(today);
+    if (!storeToday(today)) {
+        // Without the date the question comes back at every start: say why, and where.
+        m_messages.critical(nullptr, toQString(kReminderDateNotStored), m_settings.location());
+    }
     if (answer == platform::MessageAnswer::Yes) {
         m_launcher.open(modHelp::Page::Download);
     }
 }
 
-void UpdateReminder::storeToday(QDate today)
+bool UpdateReminder::storeToday(QDate today)
 {
-    m_settings.write(kSection, kKey, formatReminderDate(today, m_locale));
     m_stored = today;
+    return m_settings.write(kSection, kKey, formatReminderDate(today, m_locale));
 }
 
 } // namespace lumo::modHelp

@@ -22,11 +22,13 @@ public:
                    platform::UserMessages& messages, PageLauncher& launcher,
                    QLocale locale = QLocale());
 
-    // Start-up calls this twice; it asks at most once, even when the store drops the date.
+    // Start-up calls this twice; it asks at most once, even when the store drops the date. When
+    // it has asked and the store cannot keep the date, it says so once, naming the store.
     void CheckUpdateReminder();
 
 private:
-    void storeToday(QDate today);
+    // False when the store could not keep the date.
+    bool storeToday(QDate today);
 
     platform::SettingsStore& m_settings;
     platform::Clock& m_clock;

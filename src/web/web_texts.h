@@ -36,4 +36,10 @@ inline constexpr char kUpdateQuestion[] = "There maybe an update to this softwar
                                           "\r"
                                           "Do you want to check for an update?";
 
+// Shown, with the settings file (or registry key) below it, when the reminder has asked and the
+// date of the question could not be stored: the question would otherwise come at every start.
+inline constexpr char kReminderDateNotStored[] =
+    "The Date Of This Update Reminder Could Not Be Saved In The File Below, So The Reminder Will "
+    "Ask Again At The Next Start. Check That The File Can Be Written";
+
 } // namespace lumo::modHelp

@@ -124,18 +124,21 @@ public:
         ++reads;
         return readable ? values.value(section + QLatin1Char('/') + key) : QString();
     }
-    void write(const QString& section, const QString& key, const QString& value) override
+    bool write(const QString& section, const QString& key, const QString& value) override
     {
         ++writes;
         if (writable) {
             values.insert(section + QLatin1Char('/') + key, value);
         }
+        return writable;
     }
     QHash<QString, QString> values;
     bool readable = true;
     bool writable = true;
     int reads = 0;
     int writes = 0;
+    QString location() const override { return where; }
+    QString where = QStringLiteral("/home/someone/.config/lumo-soul-urge-number.ini");
 };
 
 class FakeClock final : public platform::Clock {

@@ -4,7 +4,9 @@
 #include "web/mod_help.h"
 #include "web/update_reminder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -121,9 +123,62 @@ TEST(UpdateReminder, TwoCallsInOneStartAskOnce)
         f.messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
         f.check();
         f.check();
-        EXPECT_EQ(f.messages.shown.size(), 1) << "writable " << writable;
+        const auto questions =
+            std::count_if(f.messages.shown.begin(), f.messages.shown.end(),
+                          [](const auto& shown) { return shown.buttons == MessageButtons::YesNo; });
+        EXPECT_EQ(questions, 1) << "writable " << writable;
         EXPECT_EQ(f.opener.opened.size(), 1) << "writable " << writable;
     }
+}
+
+// A store that cannot keep the date: after the question, one note naming the store, in both
+// calls of a start together; without a question (a first run) nothing is said.
+struct UnstoredCase {
+    const char* name;
+    const char* stored; // nullptr: nothing stored yet
+    std::vector<MessageButtons> shown;
+};
+
+class UpdateReminderUnstored : public ::testing::TestWithParam<UnstoredCase> {};
+
+TEST_P(UpdateReminderUnstored, SaysOnceThatTheDateWasNotStored)
+{
+    const UnstoredCase& c = GetParam();
+    Fixture f(c.stored ? QString::fromUtf8(c.stored) : QString());
+    f.settings.writable = false;
+    f.settings.where = QStringLiteral("/home/ann/.config/lumo-soul-urge-number.ini");
+    f.check();
+    f.check();
+    std::vector<MessageButtons> shown;
+    for (const auto& message : f.messages.shown) {
+        shown.push_back(message.buttons);
+    }
+    EXPECT_EQ(shown, c.shown);
+    if (c.shown.size() == 2) {
+        const auto& note = f.messages.shown.back();
+        EXPECT_EQ(note.text,
+                  QStringLiteral("The Date Of This Update Reminder Could Not Be Saved In The File "
+                                 "Below, So The Reminder Will Ask Again At The Next Start. Check "
+                                 "That The File Can Be Written"));
+        EXPECT_EQ(note.selectable, QStringLiteral("/home/ann/.config/lumo-soul-urge-number.ini"));
+        EXPECT_EQ(note.icon, MessageIcon::Critical);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UpdateReminderUnstored,
+    ::testing::Values(UnstoredCase{"Due", "1/1/2020", {MessageButtons::YesNo, MessageButtons::Ok}},
+                      UnstoredCase{"FirstRun", nullptr, {}}, UnstoredCase{"Quiet", "12/1/2026", {}},
+                      UnstoredCase{"Unreadable", "garbage", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(UpdateReminder, AStoredDateSaysNothingMore)
+{
+    Fixture f(QStringLiteral("1/1/2020"));
+    f.check();
+    f.check();
+    ASSERT_EQ(f.messages.shown.size(), 1);
+    EXPECT_EQ(f.messages.shown.front().buttons, MessageButtons::YesNo);
 }
 
 TEST(UpdateReminder, UnreadableValueCountsAsNeverRun)
