@@ -2,18 +2,22 @@
 
 #include "platform/instance_lock.h"
 
-#include <QLockFile>
 #include <QString>
 #include <memory>
 
 namespace lumo::platform {
 
-// A QLockFile in a folder only this user can write to. QLockFile records the owner's process id,
-// so a lock left by a copy that crashed or was killed is recognised as stale and taken over; so
-// is a lock file whose owner cannot be read at all.
+// A lock file in a folder only this user can write to. On Unix the lock is the system's file lock
+// (flock) on that file, which ends with its process however the process ends: whatever a copy
+// that died left behind (its file in any mode, a file of someone else's, a folder, a link, a FIFO
+// by the lock's name) is taken over, and only a live copy refuses another. On Windows a QLockFile,
+// whose dead owner's lock is taken over too.
 class LockFileInstanceLock final : public InstanceLock {
 public:
     explicit LockFileInstanceLock(QString lockFilePath);
+    ~LockFileInstanceLock() override;
+    Q_DISABLE_COPY_MOVE(LockFileInstanceLock)
+
     [[nodiscard]] bool acquire() override;
     void release() override;
 
@@ -21,8 +25,11 @@ public:
     [[nodiscard]] static QString defaultPath(const QString& applicationName);
 
 private:
+    struct Held; // what the system holds while this copy has the lock
+
     QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<Held> m_held;
+    bool m_tried = false;
     bool m_anotherRunning = false;
 };
 

@@ -7,6 +7,8 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <array>
+#include <csignal>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -231,6 +233,201 @@ TEST_F(LockFolderTest, AReadOnlyRuntimeFolderFallsBackToThePrivateFolder)
     const QString readOnly = makeFolder("read-only", 0500);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(readOnly));
     EXPECT_EQ(lumo::platform::privateLockFolder(), privateFolder());
+}
+
+} // namespace
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNogroup = 65534;
+constexpr int kBoundSeconds = 10;
+constexpr int kHung = -1;
+
+// The ordinary user the lock cases run as: root opens and changes any file whatever its mode,
+// so as root they run as nobody, in a folder of nobody's.
+struct User {
+    uid_t uid;
+    gid_t gid;
+};
+
+User ordinaryUser()
+{
+    return ::geteuid() == 0 ? User{kNobody, kNogroup} : User{::geteuid(), ::getegid()};
+}
+
+// Runs `job` in a child process as `user` and returns its exit status, or kHung when it has not
+// ended within kBoundSeconds (it is then killed).
+template <typename Job> int runAs(User user, Job job)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setresgid(user.gid, user.gid, user.gid) != 0 ||
+             ::setresuid(user.uid, user.uid, user.uid) != 0)) {
+            ::_exit(99);
+        }
+        ::_exit(job());
+    }
+    for (int tenth = 0; tenth < kBoundSeconds * 10; ++tenth) {
+        int status = 0;
+        if (::waitpid(child, &status, WNOHANG) == child) {
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        ::usleep(100 * 1000);
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    return kHung;
+}
+
+// 0 when a start takes the lock at `path` and a later one is then refused.
+int startRunsAndHolds(const QString& path)
+{
+    LockFileInstanceLock next(path);
+    if (!next.acquire()) {
+        return 1;
+    }
+    LockFileInstanceLock later(path);
+    return later.acquire() ? 2 : 0;
+}
+
+void owned(const QByteArray& path, User user)
+{
+    ASSERT_EQ(::lchown(path.constData(), user.uid, user.gid), 0) << path.constData();
+}
+
+void plantFile(const QByteArray& path, const QByteArray& content, mode_t mode)
+{
+    QFile file(QFile::decodeName(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    ASSERT_EQ(::chmod(path.constData(), mode), 0);
+}
+
+// What a copy that died, or someone else, left by the lock's name.
+struct LeftBehind {
+    const char* name;
+    void (*make)(const QByteArray& lock, const QByteArray& bystander, User user);
+    bool othersFile; // a file of another user's: only root can make one
+};
+
+class LockTakeover : public ::testing::TestWithParam<LeftBehind> {};
+
+TEST_P(LockTakeover, TheNextStartRunsAndHoldsTheLock)
+{
+    const LeftBehind& left = GetParam();
+    const User user = ordinaryUser();
+    if (left.othersFile && ::geteuid() != 0) {
+        GTEST_SKIP() << "only root can leave a file of another user in this user's folder";
+    }
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QByteArray native = QFile::encodeName(folder.path());
+    ASSERT_EQ(::chown(native.constData(), user.uid, user.gid), 0);
+    const QByteArray lock = QFile::encodeName(folder.filePath(QStringLiteral("lumo.lock")));
+    const QByteArray bystander = QFile::encodeName(folder.filePath(QStringLiteral("notes")));
+    plantFile(bystander, "my notes\n", 0600);
+    owned(bystander, user);
+    left.make(lock, bystander, user);
+
+    EXPECT_EQ(runAs(user, [&] { return startRunsAndHolds(QFile::decodeName(lock)); }), 0);
+    QFile notes(QFile::decodeName(bystander));
+    ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
+    EXPECT_EQ(notes.readAll(), QByteArray("my notes\n")); // a link's target is never touched
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LockTakeover,
+    ::testing::Values(
+        LeftBehind{"ReadOnlyAsUnderUmask0222",
+                   [](const QByteArray& lock, const QByteArray&, User user) {
+                       plantFile(lock, "4242\nlumo-soul-urge-number\nhost\n", 0444);
+                       owned(lock, user);
+                   },
+                   false},
+        LeftBehind{"Mode000",
+                   [](const QByteArray& lock, const QByteArray&, User user) {
+                       plantFile(lock, "4242\n", 0);
+                       owned(lock, user);
+                   },
+                   false},
+        LeftBehind{"DeadOwnerOnAnotherMachine",
+                   [](const QByteArray& lock, const QByteArray&, User user) {
+                       plantFile(lock, "4242\nlumo-soul-urge-number\nother-host\n0f1e2d3c\n", 0644);
+                       owned(lock, user);
+                   },
+                   false},
+        LeftBehind{
+            "RootsFile",
+            [](const QByteArray& lock, const QByteArray&, User) { plantFile(lock, "1\n", 0644); },
+            true},
+        LeftBehind{"Folder",
+                   [](const QByteArray& lock, const QByteArray&, User user) {
+                       ASSERT_EQ(::mkdir(lock.constData(), 0700), 0);
+                       owned(lock, user);
+                   },
+                   false},
+        LeftBehind{"DanglingLink",
+                   [](const QByteArray& lock, const QByteArray&, User user) {
+                       ASSERT_EQ(::symlink("/nonexistent/lumo.lock", lock.constData()), 0);
+                       owned(lock, user);
+                   },
+                   false},
+        LeftBehind{"LinkToTheUsersNotes",
+                   [](const QByteArray& lock, const QByteArray& bystander, User user) {
+                       ASSERT_EQ(::symlink(bystander.constData(), lock.constData()), 0);
+                       owned(lock, user);
+                   },
+                   false},
+        LeftBehind{"Fifo",
+                   [](const QByteArray& lock, const QByteArray&, User user) {
+                       ASSERT_EQ(::mkfifo(lock.constData(), 0600), 0);
+                       owned(lock, user);
+                   },
+                   false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A copy started under a umask that leaves its lock unwritable still refuses another while it
+// runs, and once killed leaves nothing that keeps the next start out.
+TEST(LockUnderUmask, ALiveCopyRefusesAnotherAndAKilledOneLetsTheNextRun)
+{
+    const User user = ordinaryUser();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_EQ(::chown(QFile::encodeName(folder.path()).constData(), user.uid, user.gid), 0);
+    const QString lock = folder.filePath(QStringLiteral("lumo.lock"));
+    for (const mode_t mask : {mode_t{0222}, mode_t{0277}}) {
+        std::array<int, 2> ready{};
+        ASSERT_EQ(::pipe(ready.data()), 0);
+        const pid_t running = ::fork();
+        ASSERT_GE(running, 0);
+        if (running == 0) {
+            if (::geteuid() == 0 && (::setresgid(user.gid, user.gid, user.gid) != 0 ||
+                                     ::setresuid(user.uid, user.uid, user.uid) != 0)) {
+                ::_exit(99);
+            }
+            ::umask(mask);
+            LockFileInstanceLock held(lock);
+            const char answer = held.acquire() ? 'R' : 'r';
+            (void)!::write(ready[1], &answer, 1);
+            ::pause(); // until killed, holding the lock
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        char answer = 0;
+        ASSERT_EQ(::read(ready[0], &answer, 1), 1);
+        ::close(ready[0]);
+        EXPECT_EQ(answer, 'R') << "umask " << mask;
+        EXPECT_EQ(runAs(user, [&] { return LockFileInstanceLock(lock).acquire() ? 1 : 0; }), 0)
+            << "a second copy ran beside a live one, umask " << std::oct << mask;
+        ::kill(running, SIGKILL);
+        ::waitpid(running, nullptr, 0);
+        EXPECT_TRUE(QFile::exists(lock)); // killed: nothing removed it
+        EXPECT_EQ(runAs(user, [&] { return startRunsAndHolds(lock); }), 0)
+            << "locked out after a copy under umask " << std::oct << mask << " was killed";
+    }
 }
 
 } // namespace
