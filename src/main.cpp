@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "common/qt_text.h"
 #include "platform/desktop_session.h"
+#include "platform/end_requests.h"
 #include "platform/native_services.h"
 #include "ui/theme.h"
 
@@ -28,6 +29,9 @@ int main(int argc, char* argv[])
                                     .random = *services.random});
     QObject::connect(&program, &lumo::app::Application::programEnded, qApp,
                      &QCoreApplication::exit);
+    const auto endRequests = lumo::platform::watchEndRequests(); // SIGTERM and the like
+    QObject::connect(endRequests.get(), &lumo::platform::EndRequests::endRequested, &program,
+                     &lumo::app::Application::EndProgram);
     if (!program.StartApplication()) {
         return 0; // another copy is running; this one has said so and ends
     }

@@ -47,6 +47,9 @@ bool Application::StartApplication()
     }
     attempt([this] { m_services.random.seed(m_services.clock.timeOfDaySeed()); });
     attempt([this] { m_reminder->CheckUpdateReminder(); });
+    if (m_ended) {
+        return false; // asked to end while the reminder's question was up
+    }
     // The main window's load runs the reminder a second time.
     attempt([this] {
         m_main = new ui::frmMain({.messages = m_services.messages, .pages = *m_pages}, *m_reminder);
@@ -102,6 +105,7 @@ void Application::ShowExitScreen(ui::ClosingReason reason)
 
 void Application::EndProgram()
 {
+    m_ended = true;
     const QList<QWidget*> windows{m_result, m_main, m_exitScreen};
     // Closing the windows below must not bring anything back.
     for (QWidget* window : windows) {

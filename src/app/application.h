@@ -51,9 +51,11 @@ public:
     ~Application() override;
 
     // Takes the single-instance lock, then opens the main window. False when this copy must not
-    // run: the caller then ends without entering the event loop.
+    // run, or was told to end before it ran: the caller then ends without entering the event
+    // loop.
     bool StartApplication();
-    // Closes every window and reports that the program has ended.
+    // Closes every window and reports that the program has ended. Also the end asked for from
+    // outside (a session ending): no exit screen then.
     void EndProgram();
 
 signals:
@@ -74,6 +76,7 @@ private:
     QPointer<ui::frmMain> m_main;
     QPointer<ui::frmSoulUrge> m_result;
     QPointer<ui::frmNagScreen2> m_exitScreen;
+    bool m_ended = false;
 };
 
 } // namespace lumo::app

@@ -34,10 +34,11 @@ public:
     {
         throw std::runtime_error("settings store unavailable");
     }
-    void write(const QString&, const QString&, const QString&) override
+    bool write(const QString&, const QString&, const QString&) override
     {
         throw std::runtime_error("settings store unavailable");
     }
+    QString location() const override { return QStringLiteral("/nowhere/settings.ini"); }
 };
 
 // The program's windows, found by object name as a user's tools would find them.

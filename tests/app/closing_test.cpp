@@ -189,6 +189,25 @@ private slots:
         QCOMPARE(h.random.seeds.size(), 1);
         QVERIFY(visibleWindows().isEmpty());
     }
+
+    // A session ending while the update question is up (SIGTERM reaches EndProgram through the
+    // question's own event loop): the start goes no further and no window appears.
+    void anEndDuringTheUpdateQuestionOpensNoWindow()
+    {
+        AppHarness h;
+        h.settings.values.insert(QStringLiteral("Settings/Duration"), QStringLiteral("2020-01-01"));
+        h.messages.onShow = [&h] { h.app.EndProgram(); };
+        const WindowShowCounter counter;
+
+        QVERIFY(!h.app.StartApplication());
+        processDeferredDeletes();
+
+        QCOMPARE(h.messages.shown.size(), 1); // the question, and nothing after it
+        QCOMPARE(h.ended.size(), 1);
+        QCOMPARE(counter.shows(kMain), 0);
+        QVERIFY(!mainWindow());
+        QVERIFY(visibleWindows().isEmpty());
+    }
 };
 
 LUMO_WINDOW_TEST_MAIN(ClosingTest)
