@@ -254,9 +254,10 @@ void frmMain::ShowSoulUrgeResult()
         return;
     }
     hide();
-    const QByteArray first = txtFirstName->text().toUtf8();
-    const QByteArray middle = txtMiddleName->text().toUtf8();
-    const QByteArray last = txtLastName->text().toUtf8();
+    // The names as the boxes' rule gives them, however they came in: one name, one number.
+    const QByteArray first = capitalisedName(txtFirstName->text()).toUtf8();
+    const QByteArray middle = capitalisedName(txtMiddleName->text()).toUtf8();
+    const QByteArray last = capitalisedName(txtLastName->text()).toUtf8();
     const auto number =
         CalculateSoulUrge(first.toStdString(), middle.toStdString(), last.toStdString());
     emit reportReady(QString::fromStdString(BuildSoulUrgeReport(number)));

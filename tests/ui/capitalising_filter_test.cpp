@@ -47,7 +47,10 @@ private slots:
         row("capitals stay", "txtFirstName", "ANNA", "ANNA");
         row("digits and punctuation", "txtLastName", "0123456789 .,;:'-!?()[]{}@#`~",
             "0123456789 .,;:'-!?()[]{}@#`~");
-        row("accented letters pass", "txtMiddleName", "zoë é ñ", "ZOë é ñ");
+        row("accented letters", "txtMiddleName", "zoë é ñ", "ZOË É Ñ");
+        row("dotless i", "txtLastName", "ılgın", "ILGIN");
+        row("letters without a one-letter capital", "txtFirstName", "ß ﬁ", "ß ﬁ");
+        row("a letter and a combining accent", "txtFirstName", "rene\u0301e", "RENÉE");
         row("blanks", "txtFirstName", "  a  b  ", "  A  B  ");
     }
     void typedKeysShow()
@@ -105,10 +108,13 @@ private slots:
             row(box, "input method", "lee", "LEE");
             row(box, "insert", "o'neil", "O'NEIL");
         }
-        row("txtFirstName", "paste", "zoë é ñ ß ÿ", "ZOë é ñ ß ÿ");
+        row("txtFirstName", "paste", "zoë é ñ ß ÿ", "ZOË É Ñ ß Ÿ");
+        row("txtLastName", "paste", "ılgın", "ILGIN");
+        row("txtFirstName", "paste", "rene\u0301e", "RENÉE");
+        row("txtFirstName", "drop", "RENE\u0301E", "RENÉE");
         row("txtLastName", "drop", "abcdefghijklmnopqrstuvwxyz 0-9",
             "ABCDEFGHIJKLMNOPQRSTUVWXYZ 0-9");
-        row("txtMiddleName", "input method", "ǆ ﬁ", "ǆ ﬁ");
+        row("txtMiddleName", "input method", "ǆ ﬁ", "Ǆ ﬁ");
     }
     void textEnteredAnyWayIsCapitalised()
     {
@@ -161,6 +167,54 @@ private slots:
         const auto* report =
             lumo::testing::child<QPlainTextEdit>(*m_harness->result(), "txtDisplay");
         QVERIFY2(report->toPlainText().startsWith(QStringLiteral("Your Soul Urge Number is:6\n")),
+                 qPrintable(report->toPlainText().left(40)));
+    }
+
+    // One name gives one number however it was entered and whatever the locale: "RENÉE SMITH"
+    // with a composed É (E 5 + E 5 + I 9 = 19, reduced to 1) and with E and a combining acute
+    // (which would add a third E: 24, reduced to 6); "ılgın" and "ilgin" as the capitals "ILGIN"
+    // (I 9 + I 9 = 18, reduced to 9), never "ıLGıN" or, in Turkish, "İLGİN" (both 0).
+    void oneNameGivesOneNumber_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("number");
+        const QString composed = QStringLiteral("REN\u00c9E");
+        const QString decomposed = QStringLiteral("RENE\u0301E");
+        const QString smith = QStringLiteral("SMITH");
+        for (const char* way : {"type", "paste", "input method"}) {
+            QTest::addRow("%s composed", way) << way << composed << smith << "en_US" << 1;
+            QTest::addRow("%s decomposed", way) << way << decomposed << smith << "en_US" << 1;
+            QTest::addRow("%s dotless, Turkish", way)
+                << way << QStringLiteral("\u0131lg\u0131n") << QStringLiteral("k") << "tr_TR" << 9;
+            QTest::addRow("%s dotted, Turkish", way)
+                << way << QStringLiteral("ilgin") << QStringLiteral("k") << "tr_TR" << 9;
+        }
+    }
+    void oneNameGivesOneNumber()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, locale);
+        QFETCH(int, number);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        auto* firstBox = lumo::testing::child<QLineEdit>(*m_main, "txtFirstName");
+        auto* lastBox = lumo::testing::child<QLineEdit>(*m_main, "txtLastName");
+        firstBox->setFocus();
+        enter(*firstBox, way, first);
+        lastBox->setFocus();
+        enter(*lastBox, way, last);
+        QTest::mouseClick(lumo::testing::child(*m_main, "cmdNext"), Qt::LeftButton);
+        QLocale::setDefault(before);
+        QVERIFY(m_harness->result());
+        const auto* report =
+            lumo::testing::child<QPlainTextEdit>(*m_harness->result(), "txtDisplay");
+        const QString expected = QStringLiteral("Your Soul Urge Number is:%1\n").arg(number);
+        QVERIFY2(report->toPlainText().startsWith(expected),
                  qPrintable(report->toPlainText().left(40)));
     }
 
