@@ -21,29 +21,75 @@ bool inSandbox()
     return QFileInfo::exists(QStringLiteral("/.flatpak-info")) || qEnvironmentVariableIsSet("SNAP");
 }
 
+// The commands of a browser variable: by the $BROWSER convention a ":"-separated list, each
+// entry a command line whose "%s" stands for the address ("%%" for a "%").
+QList<QStringList> browserCommands(const QString& value)
+{
+    QList<QStringList> commands;
+    for (const QString& entry : value.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        QStringList command = QProcess::splitCommand(entry);
+        if (!command.isEmpty()) {
+            commands << command;
+        }
+    }
+    return commands;
+}
+
 // The command that opens a page, in the order Qt's desktop services look: the browser the user
-// chose ($DEFAULT_BROWSER, then $BROWSER), else the desktop's xdg-open. Empty when none is found.
+// chose ($DEFAULT_BROWSER, then each of $BROWSER's in turn, the first that is installed), else
+// the desktop's xdg-open. Empty when none is found.
 QStringList openerCommand()
 {
     for (const char* variable : {"DEFAULT_BROWSER", "BROWSER"}) {
-        QStringList command = QProcess::splitCommand(qEnvironmentVariable(variable));
-        if (!command.isEmpty() && !QStandardPaths::findExecutable(command.front()).isEmpty()) {
-            return command;
+        for (const QStringList& command : browserCommands(qEnvironmentVariable(variable))) {
+            if (!QStandardPaths::findExecutable(command.front()).isEmpty()) {
+                return command;
+            }
         }
     }
     const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     return xdgOpen.isEmpty() ? QStringList() : QStringList{xdgOpen};
 }
 
-// Runs the opener with the address as its last argument, without a shell, and watches how it
-// ends without waiting for it: a start that fails, a crash or an unsuccessful exit status is a
-// failure. The process object lives until the opener ends; an opener still running when the
+// The command's arguments with the address in place of each "%s", or after them when none has
+// one.
+QStringList withAddress(const QStringList& command, const QString& address)
+{
+    QStringList result;
+    bool placed = false;
+    for (const QString& argument : command) {
+        QString filled;
+        for (qsizetype i = 0; i < argument.size(); ++i) {
+            const QChar next = i + 1 < argument.size() ? argument[i + 1] : QChar();
+            if (argument[i] == QLatin1Char('%') && next == QLatin1Char('s')) {
+                filled += address;
+                placed = true;
+                ++i;
+            } else if (argument[i] == QLatin1Char('%') && next == QLatin1Char('%')) {
+                filled += QLatin1Char('%');
+                ++i;
+            } else {
+                filled += argument[i];
+            }
+        }
+        result << filled;
+    }
+    if (!placed) {
+        result << address;
+    }
+    return result;
+}
+
+// Runs the opener with the address in its arguments (see withAddress), without a shell, and watches
+// how it ends without waiting for it: a start that fails, a crash or an unsuccessful exit status is
+// a failure. The process object lives until the opener ends; an opener still running when the
 // program ends is left to run.
 void runWatched(QStringList command, const QString& address, WebOpener::Failed failed)
 {
     auto* process = new QProcess;
+    command = withAddress(command, address);
     process->setProgram(command.takeFirst());
-    process->setArguments(command << address);
+    process->setArguments(command);
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     auto report = [failed] {

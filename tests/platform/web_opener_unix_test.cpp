@@ -11,6 +11,9 @@ constexpr char kStandIn[] = R"(#!/bin/sh
 mv '%1/record.tmp' '%1/record'
 )";
 
+const QString kAddress =
+    QStringLiteral("https://www.starwell.example/x?page=donate&taf1=Ann%20Lee%25s");
+
 bool writeScript(const QString& path, const QByteArray& text)
 {
     QFile file(path);
@@ -70,6 +73,51 @@ private slots:
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("PWNED"))));
         // The opener has ended well by now, or soon will; a failure would show right after.
         QTest::qWait(300);
+        QVERIFY(!failed);
+    }
+
+    // $BROWSER by its convention: a ":"-separated list whose first installed entry is run, "%s"
+    // standing for the address ("%%" for "%"), the address last where there is no "%s".
+    void browserVariableFollowsItsConvention_data()
+    {
+        QTest::addColumn<QString>("browser"); // "REC" stands for the recording stand-in
+        QTest::addColumn<QStringList>("arguments");
+        const QString address = kAddress;
+        QTest::newRow("plain") << QStringLiteral("REC") << QStringList{address};
+        QTest::newRow("%s as an argument") << QStringLiteral("REC --new-window %s")
+                                           << QStringList{QStringLiteral("--new-window"), address};
+        QTest::newRow("%s inside an argument")
+            << QStringLiteral("REC --url=%s") << QStringList{QStringLiteral("--url=") + address};
+        QTest::newRow("%% and no %s")
+            << QStringLiteral("REC 100%%") << QStringList{QStringLiteral("100%"), address};
+        QTest::newRow("first entry missing")
+            << QStringLiteral("/no/such/browser %s:REC %s") << QStringList{address};
+        QTest::newRow("empty entries") << QStringLiteral("::REC:") << QStringList{address};
+    }
+    void browserVariableFollowsItsConvention()
+    {
+        QFETCH(QString, browser);
+        QFETCH(QStringList, arguments);
+        QTemporaryDir bin;
+        QVERIFY(bin.isValid());
+        const QString recorder = bin.filePath(QStringLiteral("recorder"));
+        const QString record = bin.filePath(QStringLiteral("record"));
+        QVERIFY(writeScript(recorder, QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do printf "
+                                                     "'%s\\n' \"$a\"; done > '%1.tmp'\n"
+                                                     "mv '%1.tmp' '%1'\n")
+                                          .arg(record)
+                                          .toUtf8()));
+        const QByteArray before = qgetenv("BROWSER");
+        qputenv("BROWSER", QFile::encodeName(browser.replace(QStringLiteral("REC"), recorder)));
+        bool failed = false;
+        lumo::platform::createNativeWebOpener()->open(kAddress, [&failed] { failed = true; });
+        qputenv("BROWSER", before);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 20000);
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList recorded = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        recorded.removeLast(); // after the last line end
+        QCOMPARE(recorded, arguments);
         QVERIFY(!failed);
     }
 
