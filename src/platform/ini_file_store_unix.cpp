@@ -106,6 +106,23 @@ Examined examine(const QString& path)
     return result;
 }
 
+// Makes the folder `path` and any missing folder above it, each only inside a folder of this
+// user's: root with a user's home (sudo -E) would otherwise leave a ~/.config of root's there.
+bool makeOwnFolder(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) == 0) {
+        return S_ISDIR(info.st_mode);
+    }
+    const QString parent = QFileInfo(path).absolutePath();
+    if (errno != ENOENT || parent == path || !makeOwnFolder(parent) ||
+        ::lstat(QFile::encodeName(parent).constData(), &info) != 0 || info.st_uid != ::geteuid()) {
+        return false;
+    }
+    return ::mkdir(native.constData(), S_IRWXU) == 0 || errno == EEXIST;
+}
+
 bool writeAll(int descriptor, const QByteArray& bytes)
 {
     qsizetype written = 0;
@@ -171,7 +188,9 @@ QString IniFileStore::read(const QString& section, const QString& key)
 bool IniFileStore::write(const QString& section, const QString& key, const QString& value)
 {
     const QString path = location();
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!makeOwnFolder(QFileInfo(path).absolutePath())) {
+        return false;
+    }
     Examined found = examine(path);
     switch (found.kind) {
     case Examined::Kind::NotOwn:

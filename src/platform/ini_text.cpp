@@ -142,24 +142,32 @@ std::optional<IniText> IniText::parse(const QByteArray& bytes)
         return std::nullopt;
     }
     IniText result;
-    if (text.isEmpty()) {
-        return result;
-    }
-    if (text.contains(QLatin1String("\r\n"))) {
-        result.m_lineEnd = QStringLiteral("\r\n");
-    }
-    result.m_endsWithLineEnd = text.endsWith(QLatin1Char('\n'));
-    QString body = text;
-    body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    if (result.m_endsWithLineEnd) {
-        body.chop(1);
-    }
-    result.m_lines = body.split(QLatin1Char('\n'));
-    for (const QString& line : std::as_const(result.m_lines)) {
-        const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty() && !isComment(trimmed) && !sectionName(trimmed) && !keyOf(line)) {
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype feed = text.indexOf(QLatin1Char('\n'), start);
+        const qsizetype next = feed < 0 ? text.size() : feed + 1;
+        Line line{text.mid(start, next - start), {}};
+        for (const QLatin1String end : {QLatin1String("\r\n"), QLatin1String("\n")}) {
+            if (line.text.endsWith(end)) {
+                line.end = end;
+                line.text.chop(end.size());
+                break;
+            }
+        }
+        // A carriage return is a line end only before a line feed.
+        if (line.text.contains(QLatin1Char('\r'))) {
             return std::nullopt;
         }
+        const QString trimmed = line.text.trimmed();
+        if (!trimmed.isEmpty() && !isComment(trimmed) && !sectionName(trimmed) &&
+            !keyOf(line.text)) {
+            return std::nullopt;
+        }
+        if (result.m_lines.isEmpty() && !line.end.isEmpty()) {
+            result.m_lineEnd = line.end;
+        }
+        result.m_lines << line;
+        start = next;
     }
     return result;
 }
@@ -167,18 +175,28 @@ std::optional<IniText> IniText::parse(const QByteArray& bytes)
 QString IniText::value(const QString& section, const QString& key) const
 {
     bool inSection = false;
-    for (const QString& line : m_lines) {
-        const QString trimmed = line.trimmed();
+    for (const Line& line : m_lines) {
+        const QString trimmed = line.text.trimmed();
         if (isComment(trimmed)) {
             continue;
         }
         if (const auto name = sectionName(trimmed)) {
             inSection = *name == section;
-        } else if (inSection && keyOf(line) == key) {
-            return decodedValue(QStringView(line).mid(line.indexOf(QLatin1Char('=')) + 1));
+        } else if (inSection && keyOf(line.text) == key) {
+            return decodedValue(
+                QStringView(line.text).mid(line.text.indexOf(QLatin1Char('=')) + 1));
         }
     }
     return {};
+}
+
+void IniText::insert(qsizetype at, const QString& text)
+{
+    // The line before a new last line gets the line end it lacked.
+    if (at == m_lines.size() && at > 0 && m_lines.back().end.isEmpty()) {
+        m_lines.back().end = m_lineEnd;
+    }
+    m_lines.insert(at, Line{text, m_lineEnd});
 }
 
 void IniText::setValue(const QString& section, const QString& key, const QString& value)
@@ -188,7 +206,7 @@ void IniText::setValue(const QString& section, const QString& key, const QString
     bool inSection = false;
     bool seenSection = false;
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const QString trimmed = m_lines[i].trimmed();
+        const QString trimmed = m_lines[i].text.trimmed();
         if (isComment(trimmed) || trimmed.isEmpty()) {
             continue;
         }
@@ -199,29 +217,29 @@ void IniText::setValue(const QString& section, const QString& key, const QString
                 lastOfSection = i;
             }
         } else if (inSection) {
-            if (keyOf(m_lines[i]) == key) {
-                m_lines[i] = newLine;
+            if (keyOf(m_lines[i].text) == key) {
+                m_lines[i].text = newLine;
                 return;
             }
             lastOfSection = i;
         }
     }
     if (lastOfSection >= 0) {
-        m_lines.insert(lastOfSection + 1, newLine);
+        insert(lastOfSection + 1, newLine);
         return;
     }
-    if (!m_lines.isEmpty() && !m_lines.back().trimmed().isEmpty()) {
-        m_lines << QString();
+    if (!m_lines.isEmpty() && !m_lines.back().text.trimmed().isEmpty()) {
+        insert(m_lines.size(), QString());
     }
-    m_lines << QLatin1Char('[') + section + QLatin1Char(']') << newLine;
-    m_endsWithLineEnd = true;
+    insert(m_lines.size(), QLatin1Char('[') + section + QLatin1Char(']'));
+    insert(m_lines.size(), newLine);
 }
 
 QByteArray IniText::toBytes() const
 {
-    QString text = m_lines.join(m_lineEnd);
-    if (m_endsWithLineEnd && !m_lines.isEmpty()) {
-        text += m_lineEnd;
+    QString text;
+    for (const Line& line : m_lines) {
+        text += line.text + line.end;
     }
     return text.toUtf8();
 }

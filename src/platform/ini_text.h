@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 namespace lumo::platform {
@@ -14,7 +14,8 @@ namespace lumo::platform {
 class IniText final {
 public:
     // The text of `bytes`, or nothing when they are not the program's kind of file: not UTF-8,
-    // control characters other than tab, or a line that is none of blank, a comment (";" or
+    // control characters other than tab and line ends (a carriage return alone included), or a
+    // line that is none of blank, a comment (";" or
     // "#"), "[section]" and "key=value" with a plain key (letters, digits, " _-./%\").
     [[nodiscard]] static std::optional<IniText> parse(const QByteArray& bytes);
 
@@ -27,9 +28,15 @@ public:
     [[nodiscard]] QByteArray toBytes() const;
 
 private:
-    QStringList m_lines; // without their line ends
-    QString m_lineEnd = QStringLiteral("\n");
-    bool m_endsWithLineEnd = true;
+    struct Line {
+        QString text;
+        QString end; // "\n", "\r\n", or "" for a last line without one
+    };
+
+    void insert(qsizetype at, const QString& text);
+
+    QList<Line> m_lines;
+    QString m_lineEnd = QStringLiteral("\n"); // for new lines: the file's first line end
 };
 
 } // namespace lumo::platform

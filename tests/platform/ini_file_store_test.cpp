@@ -367,6 +367,7 @@ private slots:
         QTest::newRow("a link of the user's to a root file") << QStringLiteral("link");
         QTest::newRow("the user's own settings file") << QStringLiteral("file");
         QTest::newRow("no file, in the user's folder") << QStringLiteral("folder");
+        QTest::newRow("no config folder, in the user's home") << QStringLiteral("home");
     }
     void asRootOtherUsersFilesAndLinksAreLeftAlone()
     {
@@ -381,6 +382,9 @@ private slots:
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("user-config")));
         QVERIFY(::chown(QFile::encodeName(config).constData(), kNobody, kNobody) == 0);
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        if (what == QStringLiteral("home")) {
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(config + QStringLiteral("/.config")));
+        }
         const QString ini = config + QStringLiteral("/lumo-soul-urge-number.ini");
         const QByteArray native = QFile::encodeName(ini);
         if (what == QStringLiteral("link")) {
@@ -399,6 +403,8 @@ private slots:
             QCOMPARE(contentOf(ini), settings);
         } else if (what == QStringLiteral("folder")) {
             QVERIFY(!QFileInfo::exists(ini));
+        } else if (what == QStringLiteral("home")) {
+            QVERIFY(!QFileInfo::exists(config + QStringLiteral("/.config")));
         } else {
             QVERIFY(isLink(ini));
         }

@@ -32,7 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"EmptyKey", "[Settings]\n=1\n", false},
                       ParseCase{"InvalidUtf8", "[Settings]\nDuration=\xff\n", false},
                       ParseCase{"NulByte", QByteArray("[Settings]\n\0", 12), false},
-                      ParseCase{"Escape", "[Settings]\nDuration=\x1b[31m\n", false}),
+                      ParseCase{"Escape", "[Settings]\nDuration=\x1b[31m\n", false},
+                      ParseCase{"LoneCarriageReturn", "[Settings]\rDuration=1\r", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ValueCase {
@@ -67,6 +68,37 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"OtherSection", "[More]\nDuration=1\n", QString()},
         ValueCase{"CommentedOut", "[Settings]\n;Duration=1\n", QString()},
         ValueCase{"FirstOfTwo", "[Settings]\nDuration=1\nDuration=2\n", QStringLiteral("1")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Setting a value changes or adds one line; every other byte stays, line ends included.
+struct SetCase {
+    const char* name;
+    QByteArray before;
+    QByteArray after;
+};
+
+class IniTextSet : public ::testing::TestWithParam<SetCase> {};
+
+TEST_P(IniTextSet, ChangesOnlyTheValuesLine)
+{
+    auto text = IniText::parse(GetParam().before);
+    ASSERT_TRUE(text.has_value());
+    text->setValue(QStringLiteral("Settings"), QStringLiteral("Duration"),
+                   QStringLiteral("12/8/2026"));
+    EXPECT_EQ(text->toBytes().toStdString(), GetParam().after.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IniTextSet,
+    ::testing::Values(
+        SetCase{"MixedLineEndsKept", "; a\r\n[Settings]\nDuration=1\r\nX = 2\n",
+                "; a\r\n[Settings]\nDuration=12/8/2026\r\nX = 2\n"},
+        SetCase{"LastLineWithoutEnd", "[More]\nX=1",
+                "[More]\nX=1\n\n[Settings]\nDuration=12/8/2026\n"},
+        SetCase{"AddedInTheFirstOfTwoSections", "[Settings]\nA=1\n[More]\nX=1\n[Settings]\nB=2\n",
+                "[Settings]\nA=1\nDuration=12/8/2026\n[More]\nX=1\n[Settings]\nB=2\n"},
+        SetCase{"CommentedOutLineKept", "[Settings]\n;Duration=1/1/2020\n",
+                "[Settings]\nDuration=12/8/2026\n;Duration=1/1/2020\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Values that need quoting read back as they were written, and the line says so.
