@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto reread = lumo::platform::IniText::parse(written);
     LUMO_FUZZ_CHECK(reread.has_value(), "the written text is not the program's own");
     // A value whose text is not valid UTF-8 arrives changed; compare what it decoded to.
-    LUMO_FUZZ_CHECK(reread->value(kSection, kKey) == newValue,
-                    "value \"%s\" reads back as \"%s\"", newValue.toStdString().c_str(),
+    LUMO_FUZZ_CHECK(reread->value(kSection, kKey) == newValue, "value \"%s\" reads back as \"%s\"",
+                    newValue.toStdString().c_str(),
                     reread->value(kSection, kKey).toStdString().c_str());
     LUMO_FUZZ_CHECK(inOrder(otherLines(bytes), otherLines(written)),
                     "a line other than the value's own was lost or moved");
