@@ -128,8 +128,11 @@ private slots:
 
         QVERIFY(h.app.StartApplication());
 
-        QCOMPARE(h.messages.shown.size(), 1);
+        // The question, then the one note that its date could not be stored; nothing more.
+        QCOMPARE(h.messages.shown.size(), 2);
         QCOMPARE(h.messages.shown.front().buttons, MessageButtons::YesNo);
+        QCOMPARE(h.messages.shown.back().buttons, MessageButtons::Ok);
+        QCOMPARE(h.messages.shown.back().selectable, h.settings.location());
         QVERIFY(!mainExistedAtQuestion);
         QCOMPARE(h.web.opened, QStringList{pageAt("download-web-page")});
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
