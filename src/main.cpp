@@ -1,7 +1,6 @@
 #include "app/application.h"
 #include "common/qt_text.h"
 #include "platform/desktop_session.h"
-#include "platform/end_requests.h"
 #include "platform/native_services.h"
 #include "ui/theme.h"
 
@@ -29,9 +28,8 @@ int main(int argc, char* argv[])
                                     .random = *services.random});
     QObject::connect(&program, &lumo::app::Application::programEnded, qApp,
                      &QCoreApplication::exit);
-    const auto endRequests = lumo::platform::watchEndRequests(); // SIGTERM and the like
-    QObject::connect(endRequests.get(), &lumo::platform::EndRequests::endRequested, &program,
-                     &lumo::app::Application::EndProgram);
+    QObject::connect(services.endRequests.get(), &lumo::platform::EndRequests::endRequested,
+                     &program, &lumo::app::Application::EndProgram); // SIGTERM and the like
     if (!program.StartApplication()) {
         return 0; // another copy is running; this one has said so and ends
     }

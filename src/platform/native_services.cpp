@@ -20,6 +20,7 @@ NativeServices createNativeServices(const QString& applicationName, const QStrin
     services.instanceLock =
         std::make_unique<LockFileInstanceLock>(LockFileInstanceLock::defaultPath(applicationName));
     services.random = std::make_unique<MersenneRandom>();
+    services.endRequests = watchEndRequests();
     return services;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/end_requests.h"
 #include "platform/instance_lock.h"
 #include "platform/random_source.h"
 #include "platform/settings_store.h"
@@ -23,6 +24,8 @@ struct NativeServices {
     std::unique_ptr<Clock> clock;
     std::unique_ptr<InstanceLock> instanceLock;
     std::unique_ptr<RandomSource> random;
+    // Requests to end from outside the windows (SIGTERM and the like), heard from now on.
+    std::unique_ptr<EndRequests> endRequests;
 };
 
 // `applicationName` names the settings store and the single-instance lock; `messageTitle` titles
