@@ -128,6 +128,15 @@ QColor focusColour(const QColor& face, const QColor& around)
     return best;
 }
 
+QColor focusHaloColour(const QColor& ring, const QColor& edge, const QColor& around)
+{
+    const auto leastContrast = [&](const QColor& candidate) {
+        return std::min({contrastRatio(candidate, ring), contrastRatio(candidate, edge),
+                         contrastRatio(candidate, around)});
+    };
+    return leastContrast(kPaper) >= leastContrast(kBlack) ? kPaper : kBlack;
+}
+
 void install()
 {
     // The style before the palette: setting a style may polish the application's palette.

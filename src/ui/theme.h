@@ -55,6 +55,10 @@ inline constexpr double kBodyPointSize = 8.25;
 // The colour of the focus frame of a control whose face is `face`, lying on `around`: of black,
 // white and the focus blue, the one that stands out most from both.
 [[nodiscard]] QColor focusColour(const QColor& face, const QColor& around);
+// The colour that takes a control's border's place around a focus frame in `ring` that hardly
+// differs from the border (`edge`): of black and white, the one that stands out most from the
+// frame, the border it replaces and what the control lies on (`around`).
+[[nodiscard]] QColor focusHaloColour(const QColor& ring, const QColor& edge, const QColor& around);
 
 // Sets the program's style and the classic palette for the whole application. Called once, after
 // the application object is created and before any window exists.
