@@ -1,5 +1,6 @@
 #include "platform/native_services.h"
 
+#include "platform/contrast_preference_native.h"
 #include "platform/lock_file_instance_lock.h"
 #include "platform/qsettings_store.h"
 #include "platform/qt_clipboard.h"
@@ -21,6 +22,11 @@ NativeServices createNativeServices(const QString& applicationName, const QStrin
         std::make_unique<LockFileInstanceLock>(LockFileInstanceLock::defaultPath(applicationName));
     services.random = std::make_unique<MersenneRandom>();
     return services;
+}
+
+std::unique_ptr<ContrastPreference> createContrastPreference()
+{
+    return createNativeContrastPreference();
 }
 
 } // namespace lumo::platform
