@@ -14,8 +14,9 @@ int main(int argc, char* argv[])
     if (!application) {
         return 1;
     }
-    // The program's own style and palettes, before any window exists.
-    lumo::ui::theme::install();
+    // The program's own style and palettes, before any window exists: high-contrast ones when
+    // the desktop asks for them.
+    lumo::ui::theme::install(*lumo::platform::createContrastPreference());
     // The application name is the executable's file name; it names the settings and the lock.
     const auto services = lumo::platform::createNativeServices(QApplication::applicationName(),
                                                                lumo::applicationTitle());

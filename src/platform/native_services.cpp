@@ -1,5 +1,6 @@
 #include "platform/native_services.h"
 
+#include "platform/contrast_preference_native.h"
 #include "platform/lock_file_instance_lock.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_user_messages.h"
@@ -22,6 +23,11 @@ NativeServices createNativeServices(const QString& applicationName, const QStrin
     services.random = std::make_unique<MersenneRandom>();
     services.endRequests = watchEndRequests();
     return services;
+}
+
+std::unique_ptr<ContrastPreference> createContrastPreference()
+{
+    return createNativeContrastPreference();
 }
 
 } // namespace lumo::platform

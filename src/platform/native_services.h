@@ -2,6 +2,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/contrast_preference.h"
 #include "platform/end_requests.h"
 #include "platform/instance_lock.h"
 #include "platform/random_source.h"
@@ -32,5 +33,9 @@ struct NativeServices {
 // every message box.
 [[nodiscard]] NativeServices createNativeServices(const QString& applicationName,
                                                   const QString& messageTitle);
+
+// Whether the desktop asks for high contrast: read before the windows and the services above
+// exist, as it decides the palettes.
+[[nodiscard]] std::unique_ptr<ContrastPreference> createContrastPreference();
 
 } // namespace lumo::platform

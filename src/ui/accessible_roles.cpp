@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
+#include <utility>
 
 namespace lumo::ui {
 
@@ -23,11 +25,24 @@ public:
     }
 };
 
-class NamedListAccessible final : public QAccessibleWidget {
+// A closed list as screen readers read it: its name, and the entry it shows as its value and as
+// its text. Orca ignores a list's name changes and finds nothing to say on a selection change
+// without the selection interface (Qt 6.4 has none), but it reads a list's text on focus and
+// speaks text inserted into the focused object: the entry that comes in as the user presses
+// Down or Up.
+class NamedListAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit NamedListAccessible(QComboBox* list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
     {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
     }
 
     [[nodiscard]] QString text(QAccessible::Text kind) const override
@@ -36,7 +51,7 @@ public:
         case QAccessible::Name:
             return widget()->accessibleName();
         case QAccessible::Value:
-            return list()->currentText();
+            return entry();
         default:
             return QAccessibleWidget::text(kind);
         }
@@ -46,6 +61,7 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         state.expandable = true;
         state.expanded = list()->view() != nullptr && list()->view()->isVisible();
+        state.readOnly = true;
         return state;
     }
     [[nodiscard]] QStringList actionNames() const override { return {showMenuAction()}; }
@@ -56,8 +72,40 @@ public:
         }
     }
 
+    // The entry as a text that cannot be selected or edited, with no caret of its own.
+    void selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = 0;
+    }
+    [[nodiscard]] int selectionCount() const override { return 0; }
+    void addSelection(int /*startOffset*/, int /*endOffset*/) override {}
+    void removeSelection(int /*selectionIndex*/) override {}
+    void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override {}
+    [[nodiscard]] int cursorPosition() const override { return 0; }
+    void setCursorPosition(int /*position*/) override {}
+    [[nodiscard]] QString text(int startOffset, int endOffset) const override
+    {
+        const QString shown = entry();
+        const int start = std::clamp(startOffset, 0, int(shown.size()));
+        const int end =
+            endOffset < 0 ? int(shown.size()) : std::clamp(endOffset, start, int(shown.size()));
+        return shown.mid(start, end - start);
+    }
+    [[nodiscard]] int characterCount() const override { return int(entry().size()); }
+    [[nodiscard]] QRect characterRect(int /*offset*/) const override { return {}; }
+    [[nodiscard]] int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
+    void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
+    [[nodiscard]] QString attributes(int offset, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = offset;
+        *endOffset = offset;
+        return {};
+    }
+
 private:
     [[nodiscard]] QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+    [[nodiscard]] QString entry() const { return list()->currentText(); }
 };
 
 QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* object)
@@ -98,6 +146,17 @@ void nameListByItsRole(QComboBox& list)
 {
     registerFactory();
     list.setProperty(kNamedList, true);
+    // The list reports its new value itself (QAccessibleValueChangeEvent); its text changes with
+    // it, from the entry it showed before.
+    QObject::connect(&list, &QComboBox::currentTextChanged, &list,
+                     [&list, shown = list.currentText()](const QString& entry) mutable {
+                         const QString before = std::exchange(shown, entry);
+                         if (before == entry) {
+                             return;
+                         }
+                         QAccessibleTextUpdateEvent update(&list, 0, before, entry);
+                         QAccessible::updateAccessibility(&update);
+                     });
 }
 
 } // namespace lumo::ui

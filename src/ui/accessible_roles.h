@@ -10,7 +10,8 @@ namespace lumo::ui {
 void exposeAsWindow(QWidget& window);
 
 // Has screen readers name `list` by its accessible name, and give the entry it shows as its
-// value; Qt on Linux would otherwise announce the entry as the list's name.
+// value and its text, announced as it changes; Qt on Linux would otherwise announce the entry as
+// the list's name.
 void nameListByItsRole(QComboBox& list);
 
 } // namespace lumo::ui

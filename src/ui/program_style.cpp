@@ -1,15 +1,22 @@
 #include "ui/program_style.h"
 
+#include "ui/contrast.h"
 #include "ui/theme.h"
+#include "ui/visible_caret.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPlainTextEdit>
 #include <QPolygon>
 #include <QPushButton>
+#include <QRegion>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTextEdit>
 #include <QWidget>
 
 namespace lumo::ui {
@@ -34,30 +41,92 @@ QColor surroundings(const QStyleOption& option, const QWidget* widget)
 }
 
 // The border of a control whose face is `face`: one pixel in the palette's edge colour, or,
-// while it has the focus, the focus frame.
+// while it has the focus, the focus frame. Every pixel of the frame changes by 3:1 or more as
+// the focus arrives: where the frame's colour would hardly differ from the border it covers
+// (black over navy, the focus blue over grey), the border turns into a one-pixel halo and the
+// frame lies just inside it.
 void drawBorder(QPainter& painter, const QStyleOption& option, const QWidget* widget,
                 const QColor& face)
 {
-    if (option.state.testFlag(QStyle::State_HasFocus)) {
-        drawFrame(painter, option.rect, theme::kFocusFrameWidth,
-                  theme::focusColour(face, surroundings(option, widget)));
-    } else {
-        drawFrame(painter, option.rect, 1, option.palette.color(QPalette::Dark));
+    const QColor edge = option.palette.color(QPalette::Dark);
+    if (!option.state.testFlag(QStyle::State_HasFocus)) {
+        drawFrame(painter, option.rect, 1, edge);
+        return;
     }
+    const QColor around = surroundings(option, widget);
+    const QColor ring = theme::focusColour(face, around);
+    if (contrastRatio(ring, edge) >= kLeastPartContrast) {
+        drawFrame(painter, option.rect, theme::kFocusFrameWidth, ring);
+        return;
+    }
+    drawFrame(painter, option.rect, 1, theme::focusHaloColour(ring, edge, around));
+    drawFrame(painter, option.rect.adjusted(1, 1, -1, -1), theme::kFocusFrameWidth, ring);
 }
 
-void drawDownArrow(QPainter& painter, const QRect& area, const QColor& colour)
+// A solid triangle pointing `direction`, centred in `area`.
+void drawArrow(QPainter& painter, const QRect& area, Qt::ArrowType direction, const QColor& colour)
 {
-    const int width = std::max(5, std::min(area.width() - 6, 9)) | 1;
-    const int height = (width + 1) / 2;
-    const int left = area.center().x() - width / 2;
-    const int top = area.center().y() - height / 2;
+    const bool across = direction == Qt::LeftArrow || direction == Qt::RightArrow;
+    const int room = across ? area.height() : area.width();
+    const int base = std::max(5, std::min(room - 6, 9)) | 1;
+    const int depth = (base + 1) / 2;
+    const QPoint c = area.center();
+    QPolygon triangle;
+    switch (direction) {
+    case Qt::UpArrow:
+        triangle << QPoint(c.x() - base / 2, c.y() + depth / 2)
+                 << QPoint(c.x() + base / 2 + 1, c.y() + depth / 2)
+                 << QPoint(c.x(), c.y() + depth / 2 - depth);
+        break;
+    case Qt::LeftArrow:
+        triangle << QPoint(c.x() + depth / 2, c.y() - base / 2)
+                 << QPoint(c.x() + depth / 2, c.y() + base / 2 + 1)
+                 << QPoint(c.x() + depth / 2 - depth, c.y());
+        break;
+    case Qt::RightArrow:
+        triangle << QPoint(c.x() - depth / 2, c.y() - base / 2)
+                 << QPoint(c.x() - depth / 2, c.y() + base / 2 + 1)
+                 << QPoint(c.x() - depth / 2 + depth, c.y());
+        break;
+    default:
+        triangle << QPoint(c.x() - base / 2, c.y() - depth / 2)
+                 << QPoint(c.x() + base / 2 + 1, c.y() - depth / 2)
+                 << QPoint(c.x(), c.y() - depth / 2 + depth);
+        break;
+    }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    painter.drawPolygon(QPolygon(
-        {QPoint(left, top), QPoint(left + width, top), QPoint(left + width / 2, top + height)}));
+    painter.drawPolygon(triangle);
+    painter.restore();
+}
+
+// A frame's line with a gap behind its caption. Fusion clears that gap on newer Qt versions
+// only; drawn here, the caption reads the same on all of them.
+void drawGroupBoxFrame(QPainter& painter, const QStyle& style, const QStyleOptionGroupBox& box,
+                       const QWidget* widget)
+{
+    constexpr int kCaptionGap = 2;
+    QStyleOptionFrame frame;
+    frame.QStyleOption::operator=(box);
+    frame.features = box.features;
+    frame.lineWidth = box.lineWidth;
+    frame.midLineWidth = box.midLineWidth;
+    frame.rect = style.subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxFrame, widget);
+    QRegion lineArea(box.rect);
+    if (!box.text.isEmpty()) {
+        QRect caption =
+            style.subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxLabel, widget);
+        if (box.subControls.testFlag(QStyle::SC_GroupBoxCheckBox)) {
+            caption |= style.subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxCheckBox,
+                                            widget);
+        }
+        lineArea -= caption.adjusted(-kCaptionGap, 0, kCaptionGap, 0);
+    }
+    painter.save();
+    painter.setClipRegion(lineArea, Qt::IntersectClip);
+    style.drawPrimitive(QStyle::PE_FrameGroupBox, &frame, &painter, widget);
     painter.restore();
 }
 
@@ -83,6 +152,45 @@ void drawCheckBox(QPainter& painter, const QStyleOption& option)
     }
 }
 
+// A scroll bar in two colours of its palette that stand out from each other (3:1 or more): the
+// track and the arrow buttons in the window colour, the handle, the arrows and the line along
+// the scrolled content in the border colour. Fusion's shades of one colour were 1.0 to 1.4:1.
+void drawScrollBar(QPainter& painter, const QStyle& style, const QStyleOptionSlider& bar,
+                   const QWidget* widget)
+{
+    const QColor track = bar.palette.color(QPalette::Window);
+    const QColor mark = bar.palette.color(QPalette::Dark);
+    const bool horizontal = bar.orientation == Qt::Horizontal;
+    const auto part = [&](QStyle::SubControl control) {
+        return style.subControlRect(QStyle::CC_ScrollBar, &bar, control, widget);
+    };
+    painter.fillRect(bar.rect, track);
+    painter.fillRect(horizontal ? QRect(bar.rect.left(), bar.rect.top(), bar.rect.width(), 1)
+                                : QRect(bar.rect.left(), bar.rect.top(), 1, bar.rect.height()),
+                     mark);
+    if (bar.subControls.testFlag(QStyle::SC_ScrollBarSlider)) {
+        // Inset from the track's sides, so that the handle reads as a handle.
+        const QRect handle = part(QStyle::SC_ScrollBarSlider);
+        painter.fillRect(horizontal ? handle.adjusted(0, 3, 0, -2) : handle.adjusted(3, 0, -2, 0),
+                         mark);
+    }
+    const std::pair<QStyle::SubControl, Qt::ArrowType> buttons[] = {
+        {QStyle::SC_ScrollBarSubLine, horizontal ? Qt::LeftArrow : Qt::UpArrow},
+        {QStyle::SC_ScrollBarAddLine, horizontal ? Qt::RightArrow : Qt::DownArrow}};
+    for (const auto& [control, direction] : buttons) {
+        if (!bar.subControls.testFlag(control)) {
+            continue;
+        }
+        const QRect button = part(control);
+        const bool pressed =
+            bar.activeSubControls.testFlag(control) && bar.state.testFlag(QStyle::State_Sunken);
+        if (pressed) {
+            painter.fillRect(button, mark);
+        }
+        drawArrow(painter, button, direction, pressed ? track : mark);
+    }
+}
+
 // Controls whose focus the border above shows; they need no second frame.
 bool framesItsOwnFocus(const QWidget* widget)
 {
@@ -94,7 +202,41 @@ bool framesItsOwnFocus(const QWidget* widget)
 
 ProgramStyle::ProgramStyle()
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    , m_caret(new VisibleCaret(this))
 {
+}
+
+namespace {
+// The widget a text box paints its text and caret on.
+QWidget* caretSurface(QWidget* widget)
+{
+    if (qobject_cast<QLineEdit*>(widget) != nullptr) {
+        return widget;
+    }
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        return plain->viewport();
+    }
+    if (auto* rich = qobject_cast<QTextEdit*>(widget)) {
+        return rich->viewport();
+    }
+    return nullptr;
+}
+} // namespace
+
+void ProgramStyle::polish(QWidget* widget)
+{
+    QProxyStyle::polish(widget);
+    if (QWidget* surface = caretSurface(widget)) {
+        m_caret->watch(*surface);
+    }
+}
+
+void ProgramStyle::unpolish(QWidget* widget)
+{
+    if (QWidget* surface = caretSurface(widget)) {
+        m_caret->forget(*surface);
+    }
+    QProxyStyle::unpolish(widget);
 }
 
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
@@ -188,13 +330,30 @@ void ProgramStyle::drawControl(ControlElement element, const QStyleOption* optio
 void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                       QPainter* painter, const QWidget* widget) const
 {
+    if (control == CC_ScrollBar) {
+        if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
+            drawScrollBar(*painter, *this, *bar, widget);
+            return;
+        }
+    }
+    if (control == CC_GroupBox) {
+        if (const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option)) {
+            if (box->subControls.testFlag(SC_GroupBoxFrame)) {
+                drawGroupBoxFrame(*painter, *this, *box, widget);
+            }
+            QStyleOptionGroupBox rest(*box);
+            rest.subControls &= ~SC_GroupBoxFrame;
+            QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+            return;
+        }
+    }
     if (control == CC_ComboBox) {
         if (const auto* list = qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
             QColor face = list->palette.color(QPalette::Button);
             painter->fillRect(list->rect, face);
             drawBorder(*painter, *list, widget, face);
-            drawDownArrow(*painter, subControlRect(CC_ComboBox, list, SC_ComboBoxArrow, widget),
-                          list->palette.color(QPalette::ButtonText));
+            drawArrow(*painter, subControlRect(CC_ComboBox, list, SC_ComboBoxArrow, widget),
+                      Qt::DownArrow, list->palette.color(QPalette::ButtonText));
             return;
         }
     }
@@ -224,8 +383,12 @@ int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     switch (metric) {
     case PM_DefaultFrameWidth:
     case PM_ComboBoxFrameWidth:
-        // As wide as the focus frame, so that a scroll area's contents never cover half of it.
-        return theme::kFocusFrameWidth;
+        // As wide as the focus frame and its halo, so that a scroll area's contents never cover
+        // a part of it.
+        return theme::kFocusFrameWidth + 1;
+    case PM_TextCursorWidth:
+        // Qt's caret gives way to the one VisibleCaret draws.
+        return 0;
     case PM_ButtonDefaultIndicator:
         return 0;
     default:

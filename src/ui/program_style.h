@@ -5,6 +5,10 @@
 class QPainter;
 
 namespace lumo::ui {
+class VisibleCaret;
+}
+
+namespace lumo::ui {
 
 // Fills a frame `width` pixels wide just inside `rect`.
 void drawFrame(QPainter& painter, const QRect& rect, int width, const QColor& colour);
@@ -13,13 +17,20 @@ void drawFrame(QPainter& painter, const QRect& rect, int width, const QColor& co
 // place: flat buttons, boxes and lists in their palette's colours with a border that stands out
 // from the blue, a focus frame two pixels wide that stands out from the control and from what it
 // lies on, the lists' arrows in the button-text colour, open lists in the list's own colours, and
-// frame lines that run through the middle of their caption instead of through the controls.
+// frame lines that run through the middle of their caption, with a gap behind it, instead of
+// through the controls, scroll bars whose handle and arrows stand out from their track, and a
+// caret two pixels wide (ui/visible_caret.h).
 class ProgramStyle final : public QProxyStyle {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ProgramStyle)
 
 public:
     ProgramStyle();
+
+    void polish(QWidget* widget) override;
+    void unpolish(QWidget* widget) override;
+    using QProxyStyle::polish;
+    using QProxyStyle::unpolish;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
@@ -33,6 +44,9 @@ public:
                                   const QWidget* widget) const override;
     [[nodiscard]] int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                                 QStyleHintReturn* returnData) const override;
+
+private:
+    VisibleCaret* m_caret; // owned as a child
 };
 
 } // namespace lumo::ui

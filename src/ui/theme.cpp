@@ -1,5 +1,6 @@
 #include "ui/theme.h"
 
+#include "platform/contrast_preference.h"
 #include "ui/contrast.h"
 #include "ui/program_style.h"
 
@@ -79,14 +80,22 @@ QPalette completePalette(const Colours& c)
     }
     return palette;
 }
+
+// Set once by install(), before any window exists.
+Contrast g_contrast = Contrast::Designed;
+
+bool highContrast()
+{
+    return g_contrast == Contrast::High;
+}
 } // namespace
 
 QPalette windowPalette()
 {
     return completePalette({.window = kWindowBlue,
-                            .text = kText,
+                            .text = highContrast() ? kBlack : kText,
                             .base = kWindowBlue,
-                            .disabledText = kDisabledOnBlue,
+                            .disabledText = highContrast() ? kNavy : kDisabledOnBlue,
                             .button = kWindowBlue,
                             .buttonText = kBlack,
                             .edge = kEdgeOnBlue});
@@ -94,24 +103,26 @@ QPalette windowPalette()
 
 QPalette paperPalette()
 {
-    return completePalette({.window = kPaper,
-                            .text = kBlack,
-                            .base = kPaper,
-                            .disabledText = kDisabledOnPaper,
-                            .button = kButtonFace,
-                            .buttonText = kBlack,
-                            .edge = kEdgeOnPaper});
+    return completePalette(
+        {.window = kPaper,
+         .text = kBlack,
+         .base = kPaper,
+         .disabledText = highContrast() ? kHighContrastDisabled : kDisabledOnPaper,
+         .button = kButtonFace,
+         .buttonText = kBlack,
+         .edge = kEdgeOnPaper});
 }
 
 QPalette classicPalette()
 {
-    return completePalette({.window = kButtonFace,
-                            .text = kBlack,
-                            .base = kPaper,
-                            .disabledText = kDisabledOnPaper,
-                            .button = kButtonFace,
-                            .buttonText = kBlack,
-                            .edge = kEdgeOnPaper});
+    return completePalette(
+        {.window = kButtonFace,
+         .text = kBlack,
+         .base = kPaper,
+         .disabledText = highContrast() ? kHighContrastDisabled : kDisabledOnPaper,
+         .button = kButtonFace,
+         .buttonText = kBlack,
+         .edge = kEdgeOnPaper});
 }
 
 QColor focusColour(const QColor& face, const QColor& around)
@@ -128,11 +139,31 @@ QColor focusColour(const QColor& face, const QColor& around)
     return best;
 }
 
-void install()
+QColor focusHaloColour(const QColor& ring, const QColor& edge, const QColor& around)
 {
+    const auto leastContrast = [&](const QColor& candidate) {
+        return std::min({contrastRatio(candidate, ring), contrastRatio(candidate, edge),
+                         contrastRatio(candidate, around)});
+    };
+    return leastContrast(kPaper) >= leastContrast(kBlack) ? kPaper : kBlack;
+}
+
+void install(Contrast contrast)
+{
+    g_contrast = contrast;
     // The style before the palette: setting a style may polish the application's palette.
     QApplication::setStyle(new ProgramStyle);
     QApplication::setPalette(classicPalette());
+}
+
+void install(platform::ContrastPreference& preference)
+{
+    install(preference.highContrast() ? Contrast::High : Contrast::Designed);
+}
+
+Contrast contrast()
+{
+    return g_contrast;
 }
 
 void applyWindowLook(QWidget& window)

@@ -5,6 +5,7 @@
 #include "common/qt_text.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/contrast_preference.h"
 #include "platform/instance_lock.h"
 #include "platform/settings_store.h"
 #include "platform/user_messages.h"
@@ -139,6 +140,24 @@ public:
     int writes = 0;
     QString location() const override { return where; }
     QString where = QStringLiteral("/home/someone/.config/lumo-soul-urge-number.ini");
+};
+
+// The desktop's contrast preference as the test sets it, counting how often it was asked.
+class FakeContrastPreference final : public platform::ContrastPreference {
+public:
+    explicit FakeContrastPreference(bool high)
+        : m_high(high)
+    {
+    }
+    [[nodiscard]] bool highContrast() override
+    {
+        ++asked;
+        return m_high;
+    }
+    int asked = 0;
+
+private:
+    bool m_high;
 };
 
 class FakeClock final : public platform::Clock {

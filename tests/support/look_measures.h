@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 
 namespace lumo::testing {
 
@@ -85,7 +86,31 @@ struct FocusFrame {
     QColor inside;       // just inside the frame
     QColor outside;      // just outside the frame
     int textCovered = 0; // pixels of the caption that the frame covers
+    // The thinnest of its four sides counting only pixels that changed by 3:1 or more as the
+    // focus came: what tells the focused control apart.
+    int changedWidth = 0;
 };
+
+// Of the pixels of a side `bounds` along at its middle, from the edge inwards, how many in a row
+// changed by 3:1 or more between `before` and `after`.
+inline int changedDepth(const QImage& before, const QImage& after, const QRect& bounds,
+                        bool vertical, bool fromStart)
+{
+    const int depth = (vertical ? bounds.width() : bounds.height()) / 2;
+    const int along = vertical ? bounds.center().y() : bounds.center().x();
+    int changed = 0;
+    for (int d = 0; d < depth; ++d) {
+        const int across = fromStart ? (vertical ? bounds.left() : bounds.top()) + d
+                                     : (vertical ? bounds.right() : bounds.bottom()) - d;
+        const QPoint at = vertical ? QPoint(across, along) : QPoint(along, across);
+        if (ui::contrastRatio(before.pixelColor(at), after.pixelColor(at)) <
+            ui::kLeastPartContrast) {
+            break;
+        }
+        ++changed;
+    }
+    return changed;
+}
 
 inline int sideWidth(const QImage& image, const QRect& bounds, const QColor& colour, bool vertical,
                      bool fromStart)
@@ -121,10 +146,13 @@ inline FocusFrame measureFocusFrame(QWidget& control, QWidget& elsewhere)
     const QImage with = grabWindow(window);
     FocusFrame frame;
     const QRect near = rectInWindow(control).adjusted(-4, -4, 4, 4).intersected(with.rect());
+    // The frame's colour is the commonest among the changes near the control's edges: inside,
+    // a box may change its text as it takes the focus.
+    const QRect middle = rectInWindow(control).adjusted(5, 5, -5, -5);
     QHash<QRgb, int> changed;
     for (int y = near.top(); y <= near.bottom(); ++y) {
         for (int x = near.left(); x <= near.right(); ++x) {
-            if (with.pixel(x, y) != without.pixel(x, y)) {
+            if (with.pixel(x, y) != without.pixel(x, y) && !middle.contains(x, y)) {
                 ++changed[with.pixel(x, y)];
             }
         }
@@ -152,6 +180,9 @@ inline FocusFrame measureFocusFrame(QWidget& control, QWidget& elsewhere)
     const int left = sideWidth(with, b, frame.colour, true, true);
     const int right = sideWidth(with, b, frame.colour, true, false);
     frame.width = std::min({top, bottom, left, right});
+    frame.changedWidth = std::min(
+        {changedDepth(without, with, b, false, true), changedDepth(without, with, b, false, false),
+         changedDepth(without, with, b, true, true), changedDepth(without, with, b, true, false)});
     frame.whole = frame.width > 0;
     const int w = std::max(frame.width, 1);
     frame.inside = commonestColour(with, b.adjusted(w, w, -w, -w));
@@ -191,8 +222,9 @@ inline FocusFrame measureFocusFrame(QWidget& control, QWidget& elsewhere)
     return frame;
 }
 
-// What is wrong with a focus frame: empty when it is whole, two pixels wide or more, 3:1 or more
-// against what lies inside and outside it, and (for a link, `clearOfCaption`) off the caption.
+// What is wrong with a focus frame: empty when it is whole, two pixels wide or more, changed by
+// 3:1 or more from what those pixels showed without the focus, 3:1 or more against what lies
+// inside and outside it, and (for a link, `clearOfCaption`) off the caption.
 inline QString focusFrameFault(const FocusFrame& frame, bool clearOfCaption)
 {
     if (!frame.whole) {
@@ -200,6 +232,9 @@ inline QString focusFrameFault(const FocusFrame& frame, bool clearOfCaption)
     }
     if (frame.width < 2) {
         return QStringLiteral("the frame is %1 pixel wide").arg(frame.width);
+    }
+    if (frame.changedWidth < 2) {
+        return QStringLiteral("only %1 pixel of the frame changed by 3:1").arg(frame.changedWidth);
     }
     for (const QColor& next : {frame.inside, frame.outside}) {
         if (ui::contrastRatio(frame.colour, next) < ui::kLeastPartContrast) {
@@ -210,6 +245,144 @@ inline QString focusFrameFault(const FocusFrame& frame, bool clearOfCaption)
         return QStringLiteral("the frame covers %1 pixels of the caption").arg(frame.textCovered);
     }
     return {};
+}
+
+// How a frame's line meets its caption, in the window's pixels.
+struct CaptionCrossing {
+    int captionColumns = 0; // how wide the caption's letters are
+    int crossed = 0;        // pixels of the line's colour among them, in the line's row
+};
+
+// The frame's top line is the first pixel, from the top at the frame's right end, that is not
+// the colour around it; the caption is where pixels of the caption's colour lie above the frame's
+// first control.
+inline CaptionCrossing measureCaptionCrossing(QWidget& frame, const QColor& captionColour)
+{
+    const QImage image = grabWindow(*frame.window());
+    const QRect at = rectInWindow(frame);
+    const int probe = at.right() - 3;
+    const QColor around = image.pixelColor(probe, at.top());
+    int lineRow = -1;
+    const int band = frame.fontMetrics().height() + 2;
+    for (int y = at.top(); y <= at.top() + band; ++y) {
+        if (image.pixelColor(probe, y) != around) {
+            lineRow = y;
+            break;
+        }
+    }
+    CaptionCrossing crossing;
+    if (lineRow < 0) {
+        return crossing;
+    }
+    const QColor line = image.pixelColor(probe, lineRow);
+    int left = at.right();
+    int right = at.left();
+    for (int y = at.top(); y <= at.top() + band; ++y) {
+        for (int x = at.left() + 1; x < probe; ++x) {
+            if (ui::contrastRatio(image.pixelColor(x, y), captionColour) < 1.1) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    crossing.captionColumns = std::max(0, right - left + 1);
+    for (int x = left; x <= right; ++x) {
+        crossing.crossed += image.pixelColor(x, lineRow) == line ? 1 : 0;
+    }
+    return crossing;
+}
+
+// The two colours of a scroll bar, and of its first arrow and the button it lies on, from the
+// window's pixels. The arrow buttons are the squares at either end; between them, the track
+// shows along the bar's far edge, and the handle is the commonest other colour along its middle.
+struct ScrollBarLook {
+    QColor track;
+    QColor handle;
+    QColor button;
+    QColor arrow;
+};
+
+inline ScrollBarLook measureScrollBar(QWidget& bar, Qt::Orientation orientation)
+{
+    const QImage image = grabWindow(*bar.window());
+    const QRect at = rectInWindow(bar);
+    const bool vertical = orientation == Qt::Vertical;
+    const int thickness = vertical ? at.width() : at.height();
+    const QRect firstButton(at.topLeft(), QSize(thickness, thickness));
+    const QRect between = vertical ? at.adjusted(0, thickness, 0, -thickness)
+                                   : at.adjusted(thickness, 0, -thickness, 0);
+    const QRect edge = vertical ? QRect(between.right(), between.top(), 1, between.height())
+                                : QRect(between.left(), between.bottom(), between.width(), 1);
+    const QRect middle = vertical ? QRect(between.center().x(), between.top(), 1, between.height())
+                                  : QRect(between.left(), between.center().y(), between.width(), 1);
+    ScrollBarLook look;
+    look.track = commonestColour(image, edge);
+    QHash<QRgb, int> counts;
+    for (int y = middle.top(); y <= middle.bottom(); ++y) {
+        for (int x = middle.left(); x <= middle.right(); ++x) {
+            if (image.pixelColor(x, y) != look.track) {
+                ++counts[image.pixel(x, y)];
+            }
+        }
+    }
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            look.handle = QColor(it.key());
+        }
+    }
+    look.button = commonestColour(image, firstButton);
+    look.arrow = strongestAgainst(image, firstButton.adjusted(2, 2, -2, -2), look.button);
+    return look;
+}
+
+// The caret of a box, found as the pixels inside the box (clear of its focus frame) that taking
+// the focus turned from the box's face into another colour.
+struct CaretLook {
+    QColor colour;
+    QColor face;
+    QRect bounds; // in the window
+};
+
+inline CaretLook measureCaret(QWidget& box, QWidget& elsewhere)
+{
+    QWidget& window = *box.window();
+    elsewhere.setFocus(Qt::TabFocusReason);
+    QTest::qWait(1);
+    const QImage without = grabWindow(window);
+    box.setFocus(Qt::TabFocusReason);
+    QTest::qWait(1);
+    const QImage with = grabWindow(window);
+    const QRect inside = rectInWindow(box).adjusted(4, 4, -4, -4);
+    CaretLook caret;
+    caret.face = commonestColour(with, inside);
+    QHash<QRgb, int> changed;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y) && with.pixelColor(x, y) != caret.face) {
+                ++changed[with.pixel(x, y)];
+            }
+        }
+    }
+    int most = 0;
+    for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            caret.colour = QColor(it.key());
+        }
+    }
+    if (most == 0) {
+        return caret;
+    }
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (with.pixelColor(x, y) == caret.colour && with.pixel(x, y) != without.pixel(x, y)) {
+                caret.bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return caret;
 }
 
 } // namespace lumo::testing

@@ -45,6 +45,40 @@ private slots:
         QVERIFY(accessible->state().focusable);
     }
 
+    // The chosen entry is the list's text too, as a screen reader reads it on focus and after
+    // a change (the announcement itself is checked through AT-SPI, tests/e2e/screen_reader.py).
+    void dateListsShowTheirEntryAsText_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("day") << "cboDate" << 28 << "1"
+                             << "29";
+        QTest::newRow("month") << "cboMonth" << 1 << "January"
+                               << "February";
+        QTest::newRow("year") << "cboYear" << 100 << "1900"
+                              << "2000";
+    }
+    void dateListsShowTheirEntryAsText()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, index);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        auto* box = child<QComboBox>(*m_main, qPrintable(list));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(accessible);
+        QAccessibleTextInterface* text = accessible->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), before);
+        box->setCurrentIndex(index);
+        QCOMPARE(text->characterCount(), after.size());
+        QCOMPARE(text->text(0, -1), after);
+        QCOMPARE(text->text(1, 3), after.mid(1, 2));
+        QCOMPARE(text->selectionCount(), 0);
+    }
+
     void resultWindowIsAWindowThatSaysTheNumber()
     {
         child<QLineEdit>(*m_main, "txtFirstName")->setText(QStringLiteral("ANN"));

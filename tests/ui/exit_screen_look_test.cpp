@@ -60,6 +60,38 @@ private slots:
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
+    // The navy frames' white captions lie in a gap of their frame's line.
+    void frameCaptionsAreClearOfTheirLine_data()
+    {
+        QTest::addColumn<QString>("frame");
+        QTest::newRow("softwares") << "Frame6";
+        QTest::newRow("refer a friend") << "Frame2";
+    }
+    void frameCaptionsAreClearOfTheirLine()
+    {
+        QFETCH(QString, frame);
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        const auto crossing = lumo::testing::measureCaptionCrossing(
+            *h.child<QWidget>(qPrintable(frame)), QColor(Qt::white));
+        QVERIFY2(crossing.captionColumns > 40,
+                 qPrintable(QString::number(crossing.captionColumns)));
+        QCOMPARE(crossing.crossed, 0);
+    }
+
+    // The caret in the white boxes of the navy frame: black, two pixels wide or more.
+    void caretStandsOut()
+    {
+        ExitScreenHarness h;
+        QVERIFY(h.loadAndShow());
+        const auto caret = lumo::testing::measureCaret(*h.child<QWidget>("txtName"),
+                                                       *h.child<QWidget>("cmdClose"));
+        QVERIFY2(caret.bounds.width() >= 2, qPrintable(QString::number(caret.bounds.width())));
+        QVERIFY2(caret.bounds.height() >= 8, qPrintable(QString::number(caret.bounds.height())));
+        QCOMPARE(caret.face, QColor(Qt::white));
+        QCOMPARE(caret.colour, kBlack);
+    }
+
     void buttonCaptionsAreBlackOnTheFace_data()
     {
         QTest::addColumn<QString>("button");

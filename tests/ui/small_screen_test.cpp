@@ -1,4 +1,5 @@
 #include "support/exit_screen_harness.h"
+#include "support/look_measures.h"
 #include "support/program_look.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
@@ -7,6 +8,8 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <memory>
 
 using lumo::testing::ExitScreenHarness;
@@ -105,6 +108,37 @@ private slots:
         h.load();
         h.screen->show();
         QCOMPARE(unreachable(*h.screen, QStringLiteral("cmdClose")), QString());
+    }
+
+    // The exit screen's scroll bars, where it scrolls: a grey (128) handle on the white track,
+    // grey arrows on white buttons, 3.9:1.
+    void exitScreenScrollBarsStandOut()
+    {
+        ExitScreenHarness h;
+        h.load();
+        h.screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.screen.get()));
+        auto* scroll = h.screen->findChild<QScrollArea*>();
+        if (scroll == nullptr) {
+            QSKIP("the exit screen fits this screen");
+        }
+        int measured = 0;
+        for (QScrollBar* bar : {scroll->horizontalScrollBar(), scroll->verticalScrollBar()}) {
+            if (!bar->isVisible()) {
+                continue;
+            }
+            ++measured;
+            const auto look = lumo::testing::measureScrollBar(*bar, bar->orientation());
+            const QColor white(255, 255, 255);
+            const QColor grey(128, 128, 128);
+            QCOMPARE(look.track, white);
+            QCOMPARE(look.handle, grey);
+            QCOMPARE(look.button, white);
+            QCOMPARE(look.arrow, grey);
+            QVERIFY2(lumo::ui::contrastRatio(look.handle, look.track) >= 3.0,
+                     qPrintable(lumo::testing::describeContrast(look.handle, look.track)));
+        }
+        QVERIFY(measured > 0);
     }
 };
 

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <memory>
 
 using lumo::testing::child;
@@ -342,6 +343,74 @@ private slots:
         const QString fault = lumo::testing::focusFrameFault(
             frame, qobject_cast<lumo::ui::ClickableLabel*>(widget) != nullptr);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // A frame's caption lies in a gap of its frame's line: no pixel of the line crosses it.
+    void frameCaptionsAreClearOfTheirLine_data()
+    {
+        QTest::addColumn<QString>("frame");
+        QTest::newRow("details") << "fraName";
+        QTest::newRow("date of birth") << "fraBirthDay";
+    }
+    void frameCaptionsAreClearOfTheirLine()
+    {
+        QFETCH(QString, frame);
+        const auto crossing =
+            lumo::testing::measureCaptionCrossing(*child(*m_main, qPrintable(frame)), kWhite);
+        QVERIFY2(crossing.captionColumns > 40,
+                 qPrintable(QString::number(crossing.captionColumns)));
+        QCOMPARE(crossing.crossed, 0);
+    }
+
+    // The report's scroll bar: a navy handle on the blue track, navy arrows on blue buttons.
+    void reportScrollBarStandsOut()
+    {
+        auto* report = qobject_cast<QPlainTextEdit*>(
+            controlIn(QStringLiteral("frmSoulUrge"), QStringLiteral("txtDisplay")));
+        QVERIFY(report);
+        const auto look =
+            lumo::testing::measureScrollBar(*report->verticalScrollBar(), Qt::Vertical);
+        QCOMPARE(look.track, kBlue);
+        QCOMPARE(look.handle, kNavy);
+        QCOMPARE(look.button, kBlue);
+        QCOMPARE(look.arrow, kNavy);
+        QVERIFY2(contrastRatio(look.handle, look.track) >= kPart,
+                 qPrintable(lumo::testing::describeContrast(look.handle, look.track)));
+        QVERIFY2(contrastRatio(look.arrow, look.button) >= kPart,
+                 qPrintable(lumo::testing::describeContrast(look.arrow, look.button)));
+    }
+
+    // The caret is two pixels wide or more and black on the blue boxes.
+    void caretStandsOut_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("elsewhere");
+        QTest::newRow("first name") << "frmMain"
+                                    << "txtFirstName"
+                                    << "txtLastName";
+        QTest::newRow("last name") << "frmMain"
+                                   << "txtLastName"
+                                   << "txtFirstName";
+        QTest::newRow("report") << "frmSoulUrge"
+                                << "txtDisplay"
+                                << "cmdback";
+    }
+    void caretStandsOut()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        QFETCH(QString, elsewhere);
+        QWidget* widget = controlIn(window, box);
+        QVERIFY(widget);
+        const auto caret =
+            lumo::testing::measureCaret(*widget, *child(*widget->window(), qPrintable(elsewhere)));
+        QVERIFY2(caret.bounds.width() >= 2, qPrintable(QString::number(caret.bounds.width())));
+        QVERIFY2(caret.bounds.height() >= 8, qPrintable(QString::number(caret.bounds.height())));
+        QCOMPARE(caret.face, kBlue);
+        QCOMPARE(caret.colour, kBlack);
+        QVERIFY2(contrastRatio(caret.colour, caret.face) >= kPart,
+                 qPrintable(lumo::testing::describeContrast(caret.colour, caret.face)));
     }
 
     // Return and keypad Enter press the focused button, as Space does.
