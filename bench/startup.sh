@@ -16,7 +16,11 @@
 # The starts share one home and settings folder, which a first start of the program fills
 # beforehand, as on a machine where the program has run before; each start gets a fresh runtime
 # folder for its single-instance lock.
-# Usage: bench/startup.sh [rounds [profile-folder]]
+# Usage: [LUMO_BENCH_FONTS=release] bench/startup.sh [rounds [profile-folder]]
+#   LUMO_BENCH_FONTS=release  starts everything with only the fonts a Debian 12 desktop with the
+#                   program's package has (DejaVu, Liberation, URW), whatever else this machine
+#                   has installed: the font system's matching costs grow with every font
+#                   installed, for the floors and the program alike
 #   rounds          starts of each, in turn (default 5); the medians are printed
 #   profile-folder  keeps the callgrind profiles there (bare.N.1, program.N.2, ...: the part up
 #                   to the map, then the part to idle), for callgrind_annotate
@@ -49,6 +53,25 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+if [ "${LUMO_BENCH_FONTS:-}" = release ]; then
+  fonts=()
+  for dir in /usr/share/fonts/truetype/dejavu /usr/share/fonts/truetype/liberation2 \
+    /usr/share/fonts/opentype/urw-base35 /usr/share/fonts/type1/urw-base35; do
+    [ -d "$dir" ] && fonts+=("<dir>$dir</dir>")
+  done
+  cat >"$work/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  ${fonts[*]}
+  <cachedir>$work/fontconfig</cachedir>
+  <include ignore_missing="yes">/etc/fonts/conf.d</include>
+</fontconfig>
+CONF
+  export FONTCONFIG_FILE=$work/fonts.conf
+  fc-cache >/dev/null 2>&1 || true
+fi
 
 # Reads xev's report of the root window: writes the time of the first MapNotify to
 # $events/mapped, and creates $events/ready once xev is listening (it reports the property
