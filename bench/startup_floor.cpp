@@ -6,7 +6,8 @@
 // By default its fonts name the toolkit's own default family, which is always installed, so it
 // never looks a missing family up. With --named-families they name the families the layouts
 // name (Verdana, MS Sans Serif), each control given its font the plain way, and Qt resolves any
-// family that is not installed as it would for any program.
+// family that is not installed as it would for any program. With --bare it is the bare widget
+// tree: no font set anywhere (the toolkit's default font throughout) and no window icon.
 
 #include "ui/theme.h"
 #include "ui/ui_texts.h"
@@ -29,21 +30,26 @@ namespace {
 using lumo::ui::chrome::twipsRect;
 namespace texts = lumo::ui::texts;
 
-bool g_namedFamilies = false;
+enum class Fonts { DefaultFamily, NamedFamilies, ToolkitDefault };
+Fonts g_fonts = Fonts::DefaultFamily;
 
 enum class Face { Body, Caption };
 
-QFont floorFont(double pointSize, bool bold = false, Face face = Face::Body)
+// Gives `widget` the font its layout names, unless the tree is bare.
+void setFloorFont(QWidget& widget, double pointSize, bool bold = false, Face face = Face::Body)
 {
+    if (g_fonts == Fonts::ToolkitDefault) {
+        return;
+    }
     QFont font(QApplication::font().family());
-    if (g_namedFamilies) {
+    if (g_fonts == Fonts::NamedFamilies) {
         font =
             QFont(face == Face::Body ? QStringLiteral("Verdana") : QStringLiteral("MS Sans Serif"));
         font.setStyleHint(QFont::SansSerif);
     }
     font.setPointSizeF(pointSize);
     font.setBold(bold);
-    return font;
+    widget.setFont(font);
 }
 
 template <typename Widget> Widget* place(Widget* widget, const QRect& at)
@@ -81,7 +87,7 @@ void buildClient(QWidget& client)
 
     auto* name = place(new QGroupBox(QString::fromUtf8(texts::kFraName), &client),
                        twipsRect(80, 720, 6255, 1605));
-    name->setFont(floorFont(kBody, true));
+    setFloorFont(*name, kBody, true);
     QList<QWidget*> controls;
     for (const QRect& at : {twipsRect(4200, 450, 1935, 345), twipsRect(2115, 450, 1965, 345),
                             twipsRect(90, 450, 1905, 345)}) {
@@ -89,7 +95,7 @@ void buildClient(QWidget& client)
     }
     auto* birthDay = place(new QGroupBox(QString::fromUtf8(texts::kFraBirthDay), name),
                            twipsRect(120, 840, 6045, 645));
-    birthDay->setFont(floorFont(kBody, true));
+    setFloorFont(*birthDay, kBody, true);
     auto* day = place(new QComboBox(birthDay), twipsRect(1760, 210, 855, 315));
     auto* month = place(new QComboBox(birthDay), twipsRect(120, 210, 1455, 315));
     auto* year = place(new QComboBox(birthDay), twipsRect(2800, 210, 975, 315));
@@ -100,7 +106,7 @@ void buildClient(QWidget& client)
          {std::pair{texts::kLastName, 4200}, std::pair{texts::kMiddleName, 2160},
           std::pair{texts::kFirstName, 120}}) {
         auto* label = new QLabel(QString::fromUtf8(caption), name);
-        label->setFont(floorFont(kBody, false, Face::Caption));
+        setFloorFont(*label, kBody, false, Face::Caption);
         label->move(twipsRect(left, 240, 0, 0).topLeft());
         label->adjustSize();
     }
@@ -108,7 +114,7 @@ void buildClient(QWidget& client)
           twipsRect(3840, 3600, 1200, 375))
         ->hide();
     for (QWidget* control : controls) {
-        control->setFont(floorFont(kBody));
+        setFloorFont(*control, kBody);
     }
     for (int number = 1; number <= texts::kDaysInLongestMonth; ++number) {
         day->addItem(QString::number(number));
@@ -141,15 +147,22 @@ void buildMenus(QMainWindow& window)
 
 int main(int argc, char* argv[])
 {
-    g_namedFamilies = argc > 1 && std::strcmp(argv[1], "--named-families") == 0;
+    const bool bare = argc > 1 && std::strcmp(argv[1], "--bare") == 0;
+    if (bare) {
+        g_fonts = Fonts::ToolkitDefault;
+    } else if (argc > 1 && std::strcmp(argv[1], "--named-families") == 0) {
+        g_fonts = Fonts::NamedFamilies;
+    }
     const QApplication application(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Startup floor"));
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/lumo/icons/%1.png").arg(size), QSize(size, size));
+    if (!bare) {
+        QIcon icon;
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            icon.addFile(QStringLiteral(":/lumo/icons/%1.png").arg(size), QSize(size, size));
+        }
+        window.setWindowIcon(icon);
     }
-    window.setWindowIcon(icon);
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     auto* client = new QWidget(&window);
@@ -165,7 +178,7 @@ int main(int argc, char* argv[])
     }
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    window.setFont(floorFont(lumo::ui::theme::kBodyPointSize));
+    setFloorFont(window, lumo::ui::theme::kBodyPointSize);
     buildClient(*client);
     buildMenus(window);
     window.setFixedSize(window.sizeHint());

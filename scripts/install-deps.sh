@@ -3,7 +3,9 @@
 # Usage: install-deps.sh build|test|package|fuzz|bench|windows|format|system|reproducible
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+# The fonts are the installed stand-ins the windows name where Verdana and MS Sans Serif are
+# missing (src/ui/font_families.cpp).
+build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
 # Making the Debian package: dependencies from the binary, and the package's own checks.
 package_packages=(dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
                   librsvg2-bin)
@@ -13,7 +15,7 @@ test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils xclip 
                python3-pyatspi "${package_packages[@]}")
 # The start-up benchmark (bench/startup.sh): the default preset's libraries, an X server, xev and
 # xprop to watch it, callgrind to count instructions.
-bench_packages=(libgtest-dev libbenchmark-dev xvfb x11-utils valgrind)
+bench_packages=(libgtest-dev libbenchmark-dev xvfb x11-utils valgrind fontconfig)
 
 # The format check (scripts/check-format.sh).
 format_packages=(clang-format)

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOption>
 
 namespace lumo::ui {
 
@@ -114,6 +115,8 @@ void ClickableLabel::setCovered(bool covered)
     if (covered && hasFocus()) {
         clearFocus();
     }
+    // Hidden while covered: the label in front hides it whole, so drawing it would be wasted.
+    setVisible(!covered);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -142,26 +145,60 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
     QLabel::keyPressEvent(event);
 }
 
+bool ClickableLabel::drawsItsOwnCaption() const
+{
+    // What the links are: enabled, wrapped plain text from the left edge. Anything else is left
+    // to QLabel.
+    const Qt::Alignment horizontal =
+        QStyle::visualAlignment(layoutDirection(), alignment()) & Qt::AlignHorizontal_Mask;
+    return isEnabled() && wordWrap() && textFormat() == Qt::PlainText && buddy() == nullptr &&
+           horizontal == Qt::AlignLeft && !text().isRightToLeft() && margin() == 0 &&
+           indent() <= 0 && frameWidth() == 0;
+}
+
+const WrappedCaption& ClickableLabel::caption()
+{
+    m_caption.layOut(text(), font(), contentsRect(), alignment());
+    return m_caption;
+}
+
 void ClickableLabel::paintEvent(QPaintEvent* event)
 {
-    if (m_face.isValid()) {
-        QPainter(this).fillRect(contentsRect(), m_face);
+    const bool ownCaption = drawsItsOwnCaption();
+    {
+        QPainter painter(this);
+        if (m_face.isValid()) {
+            painter.fillRect(contentsRect(), m_face);
+        }
+        if (ownCaption && !text().isEmpty()) {
+            // The pen QLabel draws its caption with.
+            QStyleOption option;
+            option.initFrom(this);
+            painter.setPen(QPen(option.palette.brush(foregroundRole()), painter.pen().widthF()));
+            caption().draw(painter);
+        }
     }
-    QLabel::paintEvent(event);
+    if (!ownCaption) {
+        QLabel::paintEvent(event);
+    }
     if (!hasFocus()) {
         return;
     }
     // Around the caption as it is drawn, within the part of the label its frame leaves visible.
-    const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) |
-                      (wordWrap() ? int(Qt::TextWordWrap) : 0);
-    const QRect caption =
-        style()->itemTextRect(fontMetrics(), contentsRect(), flags, isEnabled(), text());
+    QRect drawn = contentsRect();
+    if (ownCaption && !text().isEmpty()) {
+        drawn = caption().boundingRect();
+    } else if (!text().isEmpty()) {
+        const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) |
+                          (wordWrap() ? int(Qt::TextWordWrap) : 0);
+        drawn = style()->itemTextRect(fontMetrics(), contentsRect(), flags, isEnabled(), text());
+    }
     QRect visible = rect();
     if (const QWidget* container = parentWidget()) {
         visible &= clearArea(*container).translated(-pos());
     }
     const QRect frame =
-        caption.adjusted(-kFocusRoom, -kFocusRoom, kFocusRoom, kFocusRoom).intersected(visible);
+        drawn.adjusted(-kFocusRoom, -kFocusRoom, kFocusRoom, kFocusRoom).intersected(visible);
     const QColor face = m_face.isValid() ? m_face : palette().color(backgroundRole());
     const QWidget* container = parentWidget();
     const QColor around =

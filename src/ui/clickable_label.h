@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/wrapped_caption.h"
+
 #include <QColor>
 #include <QLabel>
 
@@ -21,7 +23,7 @@ public:
     // An opaque face behind the caption, within `textArea` only; none by default.
     void setFace(const QColor& face);
 
-    // A link hidden behind another takes no focus and is not announced.
+    // A link hidden behind another takes no focus, is not announced and is not drawn.
     void setCovered(bool covered);
     [[nodiscard]] bool isCovered() const { return m_covered; }
 
@@ -34,8 +36,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The caption as laid out for the label's text, font, size and alignment; laid out anew only
+    // when one of them changes.
+    [[nodiscard]] bool drawsItsOwnCaption() const;
+    const WrappedCaption& caption();
+
     bool m_covered = false;
     QColor m_face;
+    WrappedCaption m_caption;
 };
 
 // A caption shown as a label shows it: a doubled ampersand stands for one.

@@ -2,6 +2,7 @@
 
 #include "platform/contrast_preference.h"
 #include "ui/contrast.h"
+#include "ui/font_families.h"
 #include "ui/program_style.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@ QFont withFallback(const QString& family, double pointSize)
 
 QFont verdana(double pointSize, bool bold, bool underline)
 {
-    QFont font = withFallback(QStringLiteral("Verdana"), pointSize);
+    QFont font = withFallback(fonts::resolvedFamily(fonts::Family::Verdana), pointSize);
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
@@ -35,7 +36,7 @@ QFont verdana(double pointSize, bool bold, bool underline)
 
 QFont msSansSerif(double pointSize)
 {
-    return withFallback(QStringLiteral("MS Sans Serif"), pointSize);
+    return withFallback(fonts::resolvedFamily(fonts::Family::MsSansSerif), pointSize);
 }
 
 namespace {

@@ -44,9 +44,9 @@ inline constexpr int kFocusFrameWidth = 2;
 
 inline constexpr double kBodyPointSize = 8.25;
 
-// Verdana where it is installed; otherwise fontconfig or Windows picks the nearest sans-serif.
+// Verdana where it is installed; otherwise the installed family nearest to it (ui/font_families.h).
 [[nodiscard]] QFont verdana(double pointSize, bool bold = false, bool underline = false);
-// The classic dialog face of small captions; falls back the same way.
+// The classic dialog face of small captions; stood in for the same way.
 [[nodiscard]] QFont msSansSerif(double pointSize);
 
 // White text on the blue; buttons in the blue with black captions. The main, result and About

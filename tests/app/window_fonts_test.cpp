@@ -1,7 +1,9 @@
-// Every window's controls are drawn in the face that stands in for the family, size and weight
-// their layout names. Run with fonts/stand-ins.conf, which gives Verdana and MS Sans Serif
-// stand-ins of their own (DejaVu Serif and DejaVu Sans Mono), so a control that ends up in the
-// other family's face, or in the desktop's default face, shows.
+// Every window's controls are drawn in the installed family that stands in for the family, size
+// and weight their layout names: DejaVu Sans for Verdana, Liberation Sans for MS Sans Serif. Run
+// with fonts/stand-ins.conf, which gives the designed names other faces of their own (DejaVu
+// Serif and DejaVu Sans Mono), so a control that still names Verdana or MS Sans Serif and is left
+// to the font system's substitution, or that ends up in the other family's face or in the
+// desktop's default face, shows.
 
 #include "app_harness.h"
 #include "support/exit_screen_harness.h"
@@ -16,8 +18,12 @@
 using namespace lumo::testing;
 
 namespace {
-const QString kVerdanaStandIn = QStringLiteral("DejaVu Serif");
-const QString kMsSansSerifStandIn = QStringLiteral("DejaVu Sans Mono");
+// The installed families the program names.
+const QString kVerdanaStandIn = QStringLiteral("DejaVu Sans");
+const QString kMsSansSerifStandIn = QStringLiteral("Liberation Sans");
+// What the font system would substitute for the designed names under fonts/stand-ins.conf.
+const QString kVerdanaSubstitute = QStringLiteral("DejaVu Serif");
+const QString kMsSansSerifSubstitute = QStringLiteral("DejaVu Sans Mono");
 
 // The face Qt itself picks for a family, asked for afresh.
 QString faceFor(const QString& family)
@@ -54,9 +60,14 @@ private slots:
             QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"))) {
             QSKIP("Verdana or MS Sans Serif is installed; no stand-in is drawn");
         }
-        QVERIFY2(faceFor(QStringLiteral("Verdana")) == kVerdanaStandIn &&
-                     faceFor(QStringLiteral("MS Sans Serif")) == kMsSansSerifStandIn,
+        QVERIFY2(faceFor(QStringLiteral("Verdana")) == kVerdanaSubstitute &&
+                     faceFor(QStringLiteral("MS Sans Serif")) == kMsSansSerifSubstitute,
                  "the stand-ins of fonts/stand-ins.conf are not in force (FONTCONFIG_FILE)");
+        for (const QString& family : {kVerdanaStandIn, kMsSansSerifStandIn}) {
+            QVERIFY2(QFontDatabase::families().contains(family),
+                     qPrintable(family + QStringLiteral(" is not installed "
+                                                        "(scripts/install-deps.sh)")));
+        }
         m_app = std::make_unique<AppHarness>();
         QVERIFY(m_app->app.StartApplication());
         QVERIFY(mainWindow());

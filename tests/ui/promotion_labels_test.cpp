@@ -191,14 +191,18 @@ private slots:
         QFETCH(QString, window);
         QWidget* shown = window == kMain ? static_cast<QWidget*>(m_main.get()) : openResult();
         QVERIFY(shown);
-        const PromotionLabels& labels = promotionsOf(*shown);
+        PromotionLabels& labels = promotionsOf(*shown);
         // The classic button face, whatever the desktop's palette.
         const QColor buttonFace(240, 240, 240);
         const QColor brandBlue(0, 0, 255);
         for (QLabel* offer :
              {static_cast<QLabel*>(labels.lblCobrand), static_cast<QLabel*>(labels.lblFullBrand)}) {
             // What the frame shows where the offer lies, with this offer in front.
-            offer->raise();
+            if (offer == labels.lblCobrand) {
+                lumo::ui::showCoBrandOffer(labels);
+            } else {
+                lumo::ui::showFullBrandOffer(labels);
+            }
             const QImage image =
                 labels.Frame5->grab(offer->geometry().marginsRemoved(offer->contentsMargins()))
                     .toImage();
@@ -213,7 +217,41 @@ private slots:
                  QColor(Qt::white));
     }
 
+    // The offer behind the other is not drawn while it is covered; the one in front is.
+    void onlyTheOfferInFrontIsPainted_data()
+    {
+        QTest::addColumn<bool>("coBrandInFront");
+        QTest::newRow("full-brand in front") << false;
+        QTest::newRow("co-brand in front") << true;
+    }
+    void onlyTheOfferInFrontIsPainted()
+    {
+        QFETCH(bool, coBrandInFront);
+        PromotionLabels& labels = m_main->promotions();
+        if (coBrandInFront) {
+            lumo::ui::showCoBrandOffer(labels);
+        } else {
+            lumo::ui::showFullBrandOffer(labels);
+        }
+        PaintCounter cobrand(*labels.lblCobrand);
+        PaintCounter fullBrand(*labels.lblFullBrand);
+        m_main->repaint();
+        QCOMPARE(cobrand.paints > 0, coBrandInFront);
+        QCOMPARE(fullBrand.paints > 0, !coBrandInFront);
+    }
+
 private:
+    // Counts the paint events a widget receives.
+    struct PaintCounter final : QObject {
+        explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+        bool eventFilter(QObject* /*watched*/, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+        int paints = 0;
+    };
+
     QWidget* openResult()
     {
         child<QLineEdit>(*m_main, "txtFirstName")->setText(QStringLiteral("ANNA"));
