@@ -382,10 +382,14 @@ int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
 {
     switch (metric) {
     case PM_DefaultFrameWidth:
+        // As wide as the focus frame and its halo for a scroll area, whose contents would cover
+        // what lies further in; a line edit's text keeps the room it had.
+        if (widget != nullptr && widget->inherits("QAbstractScrollArea")) {
+            return theme::kFocusFrameWidth + 1;
+        }
+        return theme::kFocusFrameWidth;
     case PM_ComboBoxFrameWidth:
-        // As wide as the focus frame and its halo, so that a scroll area's contents never cover
-        // a part of it.
-        return theme::kFocusFrameWidth + 1;
+        return theme::kFocusFrameWidth;
     case PM_TextCursorWidth:
         // Qt's caret gives way to the one VisibleCaret draws.
         return 0;

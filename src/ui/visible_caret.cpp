@@ -18,7 +18,8 @@ constexpr int kCaretWidth = 2;
 constexpr int kLineEditCaretRoom = 5;
 
 struct Caret {
-    QRect rect; // in the painted widget
+    QRect rect; // in the painted widget; from where Qt draws its own caret, to the right
+
     QColor face;
 };
 
@@ -34,7 +35,7 @@ std::optional<Caret> caretOf(QWidget& widget)
             return std::nullopt;
         }
         const int x = room.left() + kLineEditCaretRoom;
-        return Caret{QRect(x - kCaretWidth / 2, room.top(), kCaretWidth, room.height()),
+        return Caret{QRect(x, room.top(), kCaretWidth, room.height()),
                      edit->palette().color(QPalette::Base)};
     }
     QWidget* box = widget.parentWidget();
@@ -54,7 +55,7 @@ std::optional<Caret> caretOf(QWidget& widget)
     if (!box->hasFocus() || !shown || at.height() <= 0) {
         return std::nullopt;
     }
-    return Caret{QRect(at.left() - kCaretWidth / 2, at.top(), kCaretWidth, at.height()),
+    return Caret{QRect(at.left(), at.top(), kCaretWidth, at.height()),
                  box->palette().color(QPalette::Base)};
 }
 } // namespace
