@@ -11,8 +11,10 @@ package_packages=(dpkg-dev file lintian desktop-file-utils appstream man-db grof
                   librsvg2-bin)
 # The screen-reader test reads the accessibility tree through AT-SPI in a session bus of its own;
 # xclip stands for another program on the clipboard.
+# GNOME's and Plasma's compositors with Xwayland and Qt's Wayland plug-in run the program as
+# those desktops do (tests/e2e/wayland_desktop.sh).
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils xclip dbus at-spi2-core
-               python3-pyatspi "${package_packages[@]}")
+               python3-pyatspi mutter kwin-wayland xwayland qt6-wayland "${package_packages[@]}")
 # The start-up benchmark (bench/startup.sh): the default preset's libraries, an X server, xev and
 # xprop to watch it, callgrind to count instructions.
 bench_packages=(libgtest-dev libbenchmark-dev xvfb x11-utils valgrind fontconfig)

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <memory>
+#include <string>
 
 class QApplication;
 class QWidget;
@@ -12,10 +13,15 @@ namespace lumo::platform {
 // application object exists, so a machine without a display gets one clear line, not an abort.
 [[nodiscard]] QString missingDisplayReason();
 
+// The Qt platform plug-ins this session is to use, as chosenPlatformPlugins decides from the
+// environment, or an empty text where Qt chooses (always on Windows).
+[[nodiscard]] std::string sessionPlatformPlugins();
+
 // Creates the application object for the program at `programPath`, known to the desktop by
 // `desktopId`; any other argument the program was given is ignored. Where no window can be shown
 // (no display named, or the named one cannot be opened) it prints one line saying so and returns
-// null, instead of Qt's plugin messages and an abort.
+// null, instead of Qt's plugin messages and an abort. Qt is started on the session's platform
+// plug-ins (sessionPlatformPlugins).
 [[nodiscard]] std::unique_ptr<QApplication> openDesktopSession(char* programPath,
                                                                const QString& desktopId);
 

@@ -1,9 +1,25 @@
 #include "platform/desktop_session.h"
+#include "platform/platform_choice.h"
 
 #include <QWidget>
 #include <cstdlib>
 
 namespace lumo::platform {
+
+namespace {
+std::string_view variable(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::string_view(value) : std::string_view();
+}
+} // namespace
+
+std::string sessionPlatformPlugins()
+{
+    return chosenPlatformPlugins({.qtPlatform = variable("QT_QPA_PLATFORM"),
+                                  .x11Display = variable("DISPLAY"),
+                                  .waylandDisplay = variable("WAYLAND_DISPLAY")});
+}
 
 QString missingDisplayReason()
 {

@@ -5,6 +5,12 @@
 
 namespace lumo::platform {
 
+// Windows has one platform plug-in; a DISPLAY inherited under Wine means nothing to it.
+std::string sessionPlatformPlugins()
+{
+    return {};
+}
+
 QString missingDisplayReason()
 {
     return {};

@@ -1,17 +1,32 @@
 #include "platform/qt_user_messages.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QStyle>
 
 namespace lumo::platform {
 
 namespace {
+// Room in a title bar beside the title: the window manager's or Qt's own buttons and icon.
+constexpr int kTitleBarControlsWidth = 120;
+// Title bars often set their title larger than the program's text, and in bold.
+constexpr double kTitleFontGrowth = 1.25;
+
+// The window a box belongs to: the one it names, else the one the user is working in. Only a
+// box of no window at all (the refusal of a second copy) has no parent.
+QWidget* ownerOf(QWidget* parent)
+{
+    return parent != nullptr ? parent : QApplication::activeWindow();
+}
+
 // A box of no window of this copy must not open behind a window that stays on top (the exit
 // screen, or the running copy's exit screen for the refusal of a second copy).
 void keepAboveWindowsOnTop(QWidget& box, const QWidget* parent)
@@ -19,6 +34,15 @@ void keepAboveWindowsOnTop(QWidget& box, const QWidget* parent)
     if (parent == nullptr) {
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
+}
+
+// The width at which a title bar shows `title` whole, beside its buttons.
+int widthForTitle(const QWidget& box, const QString& title)
+{
+    QFont font = box.font();
+    font.setBold(true);
+    return int(QFontMetrics(font).horizontalAdvance(title) * kTitleFontGrowth) +
+           kTitleBarControlsWidth;
 }
 
 QMessageBox::Icon boxIcon(MessageIcon icon)
@@ -36,8 +60,9 @@ QStyle::StandardPixmap iconPixmap(MessageIcon icon)
 MessageAnswer QtUserMessages::show(QWidget* parent, const QString& text, const QString& title,
                                    MessageIcon icon, MessageButtons buttons)
 {
-    QMessageBox box(boxIcon(icon), title, text, QMessageBox::NoButton, parent);
-    keepAboveWindowsOnTop(box, parent);
+    QWidget* owner = ownerOf(parent);
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::NoButton, owner);
+    keepAboveWindowsOnTop(box, owner);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -45,6 +70,11 @@ MessageAnswer QtUserMessages::show(QWidget* parent, const QString& text, const Q
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+    }
+    // A message box sizes itself to its layout, so the room for the title is a spacer in it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(widthForTitle(box, title), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     const int pressed = box.exec();
     if (buttons == MessageButtons::Ok) {
@@ -58,11 +88,13 @@ void QtUserMessages::showSelectable(QWidget* parent, const QString& text, const 
 {
     // A message box of its own making: a label would grow with a long text (a referral address
     // may be thousands of characters), so the selectable text sits in a read-only line instead.
-    QDialog box(parent);
+    QWidget* owner = ownerOf(parent);
+    QDialog box(owner);
     box.setObjectName(QStringLiteral("selectableMessageBox"));
     box.setWindowTitle(title);
     box.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    keepAboveWindowsOnTop(box, parent);
+    keepAboveWindowsOnTop(box, owner);
+    box.setMinimumWidth(widthForTitle(box, title));
 
     auto* picture = new QLabel(&box);
     const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);

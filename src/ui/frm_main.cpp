@@ -270,7 +270,8 @@ void frmMain::cmdExit_Click()
 
 void frmMain::showAbout()
 {
-    frmAbout about(m_services.pages);
+    // Owned by this window, so that window managers keep it with this one, over it.
+    frmAbout about(m_services.pages, this);
     about.exec();
 }
 

@@ -34,4 +34,7 @@ done
 
 check_refused "no display"
 check_refused "no server at :$unused" DISPLAY=:$unused
+# A Wayland session without Xwayland, and one whose Xwayland is gone: no compositor behind either.
+check_refused "no compositor at lumo-none-$$" WAYLAND_DISPLAY=lumo-none-$$
+check_refused "neither :$unused nor lumo-none-$$" DISPLAY=:$unused WAYLAND_DISPLAY=lumo-none-$$
 echo "PASS"

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,6 +24,8 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool staysOnTop = false;
     QStringList buttons;
+    const QWidget* parent = nullptr;
+    int width = 0;
 };
 
 // Looks at the box once it is up, then answers it with `answer`. Bounded: a box never seen ends
@@ -45,6 +48,8 @@ void whenNextBoxIsUp(SeenBox& seen, std::function<void(QMessageBox&)> answer)
         seen.text = box->text();
         seen.icon = box->icon();
         seen.staysOnTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        seen.parent = box->parentWidget();
+        seen.width = box->width();
         for (QAbstractButton* button : box->buttons()) {
             seen.buttons << button->text().remove(QLatin1Char('&'));
         }
@@ -141,6 +146,51 @@ private slots:
         messages.information(&window, QStringLiteral("Please Enter Your First Name"));
         QCOMPARE(seen.text, QStringLiteral("Please Enter Your First Name"));
         QVERIFY(!seen.staysOnTop);
+        QCOMPARE(seen.parent, &window);
+    }
+
+    // A box opened without naming a window (a page that could not be opened) belongs to the
+    // window the user is working in, so that it opens over that window and stays with it.
+    void aBoxWithoutAParentBelongsToTheActiveWindow()
+    {
+        QWidget window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QtUserMessages messages(QStringLiteral("Lumo Soul Urge Number"));
+        SeenBox seen;
+        answerNextBox(seen, QMessageBox::Ok);
+        messages.critical(nullptr, QStringLiteral("The Page Could Not Be Opened"));
+        QCOMPARE(seen.parent, &window);
+        QVERIFY(!seen.staysOnTop);
+    }
+
+    // However short the text, the box is wide enough for a title bar to show the whole title,
+    // in bold, beside a close button and an icon.
+    void aShortBoxIsWideEnoughForItsTitle_data()
+    {
+        QTest::addColumn<bool>("question");
+        QTest::newRow("information") << false;
+        QTest::newRow("question") << true;
+    }
+    void aShortBoxIsWideEnoughForItsTitle()
+    {
+        QFETCH(bool, question);
+        const QString title = QStringLiteral("Lumo Soul Urge Number");
+        QtUserMessages messages(title);
+        SeenBox seen;
+        answerNextBox(seen, question ? QMessageBox::Yes : QMessageBox::Ok);
+        if (question) {
+            (void)messages.question(nullptr, QStringLiteral("Go?"));
+        } else {
+            messages.information(nullptr, QStringLiteral("No."));
+        }
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        constexpr int kCloseButtonAndIcon = 2 * 40;
+        const int needed = QFontMetrics(bold).horizontalAdvance(title) + kCloseButtonAndIcon;
+        QVERIFY2(seen.width >= needed,
+                 qPrintable(QStringLiteral("%1 < %2").arg(seen.width).arg(needed)));
     }
 
     // An address too long for any label sits whole in a read-only line, selected, so Ctrl+C
