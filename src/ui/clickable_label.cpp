@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -117,6 +118,22 @@ void ClickableLabel::setCovered(bool covered)
     }
     // Hidden while covered: the label in front hides it whole, so drawing it would be wasted.
     setVisible(!covered);
+}
+
+bool ClickableLabel::event(QEvent* event)
+{
+    if (event->type() != QEvent::Polish) {
+        return QLabel::event(event);
+    }
+    // As it is polished, QLabel gives a label that can take the focus a text editor of its own,
+    // with a document laid out in the application's font: several million instructions before
+    // the window first shows, for a caption this label draws itself. Polished as a label that
+    // takes no focus, it makes that editor only once it first gets the focus, as before.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    const bool handled = QLabel::event(event);
+    setFocusPolicy(policy);
+    return handled;
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)

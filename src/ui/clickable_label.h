@@ -31,6 +31,7 @@ signals:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
