@@ -10,6 +10,7 @@
 #include "ui/clickable_label.h"
 #include "ui/frm_about.h"
 #include "ui/length_limit.h"
+#include "ui/program_style.h"
 #include "ui/promotion_labels.h"
 #include "ui/theme.h"
 #include "ui/ui_texts.h"
@@ -56,6 +57,16 @@ QComboBox* dateList(const char* name, const char* accessibleName, const QRect& a
     return list;
 }
 
+// A frame with its caption in bold; what lies inside it takes the frame's regular font.
+QGroupBox* boldFrame(const char* name, const char* caption, const QRect& at, QWidget* parent)
+{
+    auto* frame = named(new QGroupBox(parent), name, at);
+    drawCaptionInBold(*frame);
+    frame->setTitle(toQString(caption));
+    frame->setAccessibleName(toQString(caption));
+    return frame;
+}
+
 QLabel* caption(const char* name, const char* caption, QPoint at, QWidget* parent)
 {
     auto* label = new QLabel(toQString(caption), parent);
@@ -95,10 +106,7 @@ void frmMain::createControls(QWidget& client)
                                           .offer = twipsRect(210, 240, 5745, 615)},
                                          m_services.pages);
 
-    fraName = named(new QGroupBox(toQString(texts::kFraName), &client), "fraName",
-                    twipsRect(80, 720, 6255, 1605));
-    fraName->setFont(theme::verdana(theme::kBodyPointSize, true));
-    fraName->setAccessibleName(toQString(texts::kFraName));
+    fraName = boldFrame("fraName", texts::kFraName, twipsRect(80, 720, 6255, 1605), &client);
     auto* filter = new CapitalisingFilter(this);
     txtLastName =
         nameBox("txtLastName", texts::kLastName, twipsRect(4200, 450, 1935, 345), fraName);
@@ -114,11 +122,10 @@ void frmMain::createControls(QWidget& client)
         capitaliseEntries(*box, *filter);
     }
 
-    fraBirthDay = named(new QGroupBox(toQString(texts::kFraBirthDay), fraName), "fraBirthDay",
-                        twipsRect(120, 840, 6045, 645));
-    fraBirthDay->setFont(theme::verdana(theme::kBodyPointSize, true));
-    // Named outright: left to itself, the inner frame is announced by the outer frame's caption.
-    fraBirthDay->setAccessibleName(toQString(texts::kFraBirthDay));
+    // Named outright (boldFrame): left to itself, the inner frame is announced by the outer
+    // frame's caption.
+    fraBirthDay =
+        boldFrame("fraBirthDay", texts::kFraBirthDay, twipsRect(120, 840, 6045, 645), fraName);
     cboDate = dateList("cboDate", texts::kDay, twipsRect(1760, 210, 855, 315), fraBirthDay);
     cboMonth = dateList("cboMonth", texts::kMonth, twipsRect(120, 210, 1455, 315), fraBirthDay);
     cboYear = dateList("cboYear", texts::kYear, twipsRect(2800, 210, 975, 315), fraBirthDay);
@@ -137,14 +144,8 @@ void frmMain::createControls(QWidget& client)
     cmdExit->setFocusPolicy(Qt::NoFocus);
     cmdExit->hide();
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-
-    for (QWidget* control :
-         {static_cast<QWidget*>(txtFirstName), static_cast<QWidget*>(txtMiddleName),
-          static_cast<QWidget*>(txtLastName), static_cast<QWidget*>(cboDate),
-          static_cast<QWidget*>(cboMonth), static_cast<QWidget*>(cboYear),
-          static_cast<QWidget*>(cmdNext)}) {
-        control->setFont(theme::verdana(theme::kBodyPointSize));
-    }
+    // The boxes, lists and Next take the window's body font through their frames, never set
+    // on them: a list whose font changes makes its drop-down view at once.
 }
 
 void frmMain::createMenus()

@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
@@ -18,6 +19,7 @@
 #include <QStyleOption>
 #include <QTextEdit>
 #include <QWidget>
+#include <optional>
 
 namespace lumo::ui {
 
@@ -100,6 +102,19 @@ void drawArrow(QPainter& painter, const QRect& area, Qt::ArrowType direction, co
     painter.setBrush(colour);
     painter.drawPolygon(triangle);
     painter.restore();
+}
+
+constexpr char kBoldCaption[] = "lumoBoldCaption";
+
+// The font `frame`'s caption is drawn in, when it is not the frame's own.
+std::optional<QFont> boldCaptionFont(const QWidget* frame)
+{
+    if (frame == nullptr || !frame->property(kBoldCaption).toBool()) {
+        return std::nullopt;
+    }
+    QFont bold = frame->font();
+    bold.setBold(true);
+    return bold;
 }
 
 // A frame's line with a gap behind its caption. Fusion clears that gap on newer Qt versions
@@ -199,6 +214,14 @@ bool framesItsOwnFocus(const QWidget* widget)
            qobject_cast<const QAbstractItemView*>(widget) != nullptr;
 }
 } // namespace
+
+void drawCaptionInBold(QGroupBox& frame)
+{
+    // Rather than a bold font for the frame, which its controls would take too and would have
+    // to be given the regular one back: a date list whose font changes makes its drop-down view
+    // at once instead of when it first opens.
+    frame.setProperty(kBoldCaption, true);
+}
 
 ProgramStyle::ProgramStyle()
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
@@ -343,7 +366,13 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
             }
             QStyleOptionGroupBox rest(*box);
             rest.subControls &= ~SC_GroupBoxFrame;
+            painter->save();
+            if (const auto bold = boldCaptionFont(widget)) {
+                painter->setFont(*bold);
+                rest.fontMetrics = QFontMetrics(*bold, widget);
+            }
             QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+            painter->restore();
             return;
         }
     }
@@ -363,6 +392,16 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
 QRect ProgramStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                    SubControl part, const QWidget* widget) const
 {
+    // The caption's place, the frame's line and the room inside follow the caption's own font.
+    QStyleOptionGroupBox boldCaption;
+    if (control == CC_GroupBox) {
+        const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (const auto bold = boldCaptionFont(widget); box != nullptr && bold) {
+            boldCaption = *box;
+            boldCaption.fontMetrics = QFontMetrics(*bold, widget);
+            option = &boldCaption;
+        }
+    }
     QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
     if (control == CC_GroupBox && part == SC_GroupBoxFrame) {
         const auto* frame = qstyleoption_cast<const QStyleOptionGroupBox*>(option);

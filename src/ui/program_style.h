@@ -2,6 +2,7 @@
 
 #include <QProxyStyle>
 
+class QGroupBox;
 class QPainter;
 
 namespace lumo::ui {
@@ -9,6 +10,11 @@ class VisibleCaret;
 }
 
 namespace lumo::ui {
+
+// Has `frame`'s caption drawn in the bold of the frame's font, and only the caption: the frame's
+// own font, which the controls inside it take, stays as it is. Called before the caption is set,
+// which places it.
+void drawCaptionInBold(QGroupBox& frame);
 
 // Fills a frame `width` pixels wide just inside `rect`.
 void drawFrame(QPainter& painter, const QRect& rect, int width, const QColor& colour);
@@ -18,8 +24,8 @@ void drawFrame(QPainter& painter, const QRect& rect, int width, const QColor& co
 // from the blue, a focus frame two pixels wide that stands out from the control and from what it
 // lies on, the lists' arrows in the button-text colour, open lists in the list's own colours, and
 // frame lines that run through the middle of their caption, with a gap behind it, instead of
-// through the controls, scroll bars whose handle and arrows stand out from their track, and a
-// caret two pixels wide (ui/visible_caret.h).
+// through the controls, bold captions for the frames that ask for them, scroll bars whose handle
+// and arrows stand out from their track, and a caret two pixels wide (ui/visible_caret.h).
 class ProgramStyle final : public QProxyStyle {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ProgramStyle)

@@ -7,12 +7,15 @@
 
 #include "app_harness.h"
 #include "support/exit_screen_harness.h"
+#include "support/look_measures.h"
 #include "support/program_look.h"
 #include "ui/frm_about.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QTest>
+#include <cstdlib>
 #include <memory>
 
 using namespace lumo::testing;
@@ -100,8 +103,10 @@ private slots:
         };
         const QString& verdana = kVerdanaStandIn;
         row("frmMain", "frmMain", verdana, 8.25);
-        row("frmMain", "fraName", verdana, 8.25, true);
-        row("frmMain", "fraBirthDay", verdana, 8.25, true);
+        // The frames' own font is the body's, which their controls take; only their captions are
+        // drawn in bold (frameCaptionsAreBold).
+        row("frmMain", "fraName", verdana, 8.25);
+        row("frmMain", "fraBirthDay", verdana, 8.25);
         for (const char* control : {"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth",
                                     "cboDate", "cboYear", "cmdNext"}) {
             row("frmMain", control, verdana, 8.25);
@@ -149,6 +154,39 @@ private slots:
         QCOMPARE(font.pointSizeF(), pointSize);
         QCOMPARE(drawn.bold(), bold);
         QCOMPARE(font.underline(), underline);
+    }
+
+    // The main window's frame captions are drawn in the bold stand-in: their ink is as wide as the
+    // bold face sets the caption, not the regular one.
+    void frameCaptionsAreBold_data()
+    {
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("fraName") << "fraName"
+                                 << "Please Fill In The Below Details:";
+        QTest::newRow("fraBirthDay") << "fraBirthDay"
+                                     << "Date Of Birth";
+    }
+    void frameCaptionsAreBold()
+    {
+        QFETCH(QString, frame);
+        QFETCH(QString, caption);
+        auto* box = mainWindow()->findChild<QWidget*>(frame);
+        QVERIFY(box);
+        QFont regular(kVerdanaStandIn);
+        regular.setPointSizeF(8.25);
+        QFont bold = regular;
+        bold.setBold(true);
+        const int regularWidth = QFontMetrics(regular).horizontalAdvance(caption);
+        const int boldWidth = QFontMetrics(bold).horizontalAdvance(caption);
+        QVERIFY2(boldWidth > regularWidth + 8, "the bold face is not wider");
+        const int ink =
+            lumo::testing::measureCaptionCrossing(*box, QColor(255, 255, 255)).captionColumns;
+        QVERIFY2(std::abs(ink - boldWidth) < std::abs(ink - regularWidth),
+                 qPrintable(QStringLiteral("caption %1 px wide; bold %2, regular %3")
+                                .arg(ink)
+                                .arg(boldWidth)
+                                .arg(regularWidth)));
     }
 
     // The go-home link shrinks to fit its width, so only its face and weight are fixed.
