@@ -14,6 +14,8 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QMenu>
+#include <QMessageBox>
 #include <QTest>
 #include <cstdlib>
 #include <memory>
@@ -187,6 +189,25 @@ private slots:
                                 .arg(ink)
                                 .arg(boldWidth)
                                 .arg(regularWidth)));
+    }
+
+    // What no layout gives a font of its own keeps the desktop's: the menus, a message box, the
+    // exit screen's Exit button.
+    void theRestKeepsTheDesktopFont()
+    {
+        const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        QMessageBox box;
+        const QList<QWidget*> widgets{
+            mainWindow()->findChild<QMenu*>(QStringLiteral("nuFile")),
+            mainWindow()->findChild<QMenu*>(QStringLiteral("mnuHelp")), &box,
+            m_exit->screen->findChild<QWidget*>(QStringLiteral("cmdClose"))};
+        for (QWidget* widget : widgets) {
+            QVERIFY(widget);
+            QCOMPARE(QFontInfo(widget->font()).family(), QFontInfo(desktop).family());
+            QVERIFY2(qFuzzyCompare(widget->font().pointSizeF(), desktop.pointSizeF()),
+                     qPrintable(QLatin1String(widget->metaObject()->className()) + QLatin1Char(32) +
+                                widget->objectName()));
+        }
     }
 
     // The go-home link shrinks to fit its width, so only its face and weight are fixed.
