@@ -51,7 +51,8 @@ Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+display=$(cat "$work/display")
+export DISPLAY=":$display"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 if [ "${LUMO_BENCH_FONTS:-}" = release ]; then
@@ -198,7 +199,10 @@ contenders=(bare floor named program)
 mkdir -p "$work/home/config"
 time_to_map "$program" >/dev/null
 
-for which in "${contenders[@]}"; do : >"$work/$which.time" >"$work/$which.ir"; done
+for which in "${contenders[@]}"; do
+  : >"$work/$which.time"
+  : >"$work/$which.ir"
+done
 for round in $(seq "$rounds"); do
   # Rotate which one goes first, so that none always finds the caches warm or cold.
   shift_by=$((round % ${#contenders[@]}))
