@@ -148,7 +148,7 @@ git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf "$wor
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
   command -v sudo >/dev/null || { echo "scripts/debian13.sh needs root or sudo." >&2; exit 1; }
-  as_root=(sudo --preserve-env=LUMO_CACHE_DIR,LUMO_DEBIAN_MIRROR,XDG_CACHE_HOME)
+  as_root=(sudo "--preserve-env=LUMO_CACHE_DIR,LUMO_DEBIAN_MIRROR,XDG_CACHE_HOME")
 fi
 "${as_root[@]}" "$0" --as-root "$work"
 printf '%s\n' "Debian 13: time per step:"
