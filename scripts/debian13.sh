@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Proves the program on Debian 13 ("trixie") from a Debian 12 machine:
-#   1. package: the Debian package built here, on Debian 12 (scripts/package.sh);
+#   1. package: the Debian package built here, on Debian 12 (scripts/package.sh), unless one is
+#      given (CI gives the one scripts/reproducible.sh built and proved);
 #   2. system: a minimal Debian 13, made once with debootstrap from this machine's Debian mirror
 #      and kept under the cache folder; made anew when it is more than a week old;
 #   3. tests: the test command (scripts/test.sh) inside it, on a fresh copy of this tree;
@@ -9,8 +10,13 @@
 # /proc, /dev, /dev/pts and /sys are mounted inside for steps 3 and 4 and unmounted whatever
 # happens. Steps 2 to 4 need root, or sudo; the package and the tree's copy are made as the one
 # who runs this, so no file in the tree becomes root's. Prints how long each step took.
-# Usage: scripts/debian13.sh
+# Usage: scripts/debian13.sh [package.deb]
 set -euo pipefail
+given_package=""
+if [ -n "${1:-}" ] && [ "$1" != --as-root ]; then
+  [ -f "$1" ] || { echo "usage: scripts/debian13.sh [package.deb]: no file '$1'" >&2; exit 2; }
+  given_package=$(realpath "$1")
+fi
 cd "$(dirname "$0")/.."
 
 readonly suite=trixie
@@ -141,14 +147,20 @@ trap 'rm -rf "$work"' EXIT
 build_package() {
   scripts/package.sh "$work/deb" >/dev/null
 }
-run_step package build_package
+if [ -n "$given_package" ]; then
+  mkdir -p "$work/deb"
+  cp "$given_package" "$work/deb/"
+  echo "Debian 13: installing the package given, $given_package"
+else
+  run_step package build_package
+fi
 # A fresh copy of the tree: what git tracks or would track, no build folders.
 git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf "$work/tree.tar"
 
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
   command -v sudo >/dev/null || { echo "scripts/debian13.sh needs root or sudo." >&2; exit 1; }
-  as_root=(sudo --preserve-env=LUMO_CACHE_DIR,LUMO_DEBIAN_MIRROR,XDG_CACHE_HOME)
+  as_root=(sudo "--preserve-env=LUMO_CACHE_DIR,LUMO_DEBIAN_MIRROR,XDG_CACHE_HOME")
 fi
 "${as_root[@]}" "$0" --as-root "$work"
 printf '%s\n' "Debian 13: time per step:"

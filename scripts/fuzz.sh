@@ -10,8 +10,9 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(soul_urge_fuzzer report_fuzzer referral_address_fuzzer reminder_date_fuzzer
-    ini_text_fuzzer)
+  # Every target fuzz/CMakeLists.txt adds, so a new or removed one needs no change here.
+  mapfile -t targets < <(sed -n 's/^lumo_add_fuzzer(\([a-z0-9_]*\) .*/\1/p' fuzz/CMakeLists.txt)
+  [ ${#targets[@]} -gt 0 ] || { echo "No lumo_add_fuzzer in fuzz/CMakeLists.txt." >&2; exit 1; }
 fi
 
 scripts/install-deps.sh fuzz

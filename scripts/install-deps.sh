@@ -19,8 +19,8 @@ test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils xclip 
 # xprop to watch it, callgrind to count instructions.
 bench_packages=(libgtest-dev libbenchmark-dev xvfb x11-utils valgrind fontconfig)
 
-# The format check (scripts/check-format.sh).
-format_packages=(clang-format)
+# The format checks: C++ (scripts/check-format.sh) and shell (scripts/check-shell.sh).
+format_packages=(clang-format shellcheck)
 
 # The fuzz targets (scripts/fuzz.sh): clang with its libFuzzer and sanitizer runtimes, and the
 # symbolizer that puts file and line into a crash report. Nothing else needs them.

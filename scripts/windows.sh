@@ -6,30 +6,29 @@
 #   3. program: cross-builds the program with MinGW-w64 (build/windows);
 #   4. installer: build/windows/lumo-soul-urge-number-1.65-setup.exe;
 #   5. tests (unless "installer" is given): the unit, window and end-to-end tests under Wine
-#      (build/windows-tests).
+#      (build/windows-tests), the installer's test on the installer of step 4.
+# "tests <setup.exe>" skips steps 3 and 4 and tests the installer given instead (CI passes the
+# one scripts/reproducible.sh built, so the program is not built a third time for Windows).
 # Prints how long each stage took.
-# Usage: scripts/windows.sh [all|installer]
+# Usage: scripts/windows.sh [all|installer|tests <setup.exe>]
 set -euo pipefail
-cd "$(dirname "$0")/.."
-
+usage="usage: scripts/windows.sh [all|installer|tests <setup.exe>]"
 mode=${1:-all}
+setup=""
 case $mode in
   all | installer) ;;
+  tests)
+    [ -f "${2:-}" ] || { echo "$usage: no installer at '${2:-}'" >&2; exit 2; }
+    setup=$(realpath "$2")
+    ;;
   *)
-    echo "usage: scripts/windows.sh [all|installer]" >&2
+    echo "$usage" >&2
     exit 2
     ;;
 esac
+cd "$(dirname "$0")/.."
+source scripts/timing.sh
 jobs=2
-
-timings=()
-run_stage() {
-  local name=$1 start=$SECONDS
-  shift
-  echo "== $name"
-  "$@"
-  timings+=("$(printf '%-10s %4d s' "$name" $((SECONDS - start)))")
-}
 
 toolkit() {
   LUMO_QT_WINDOWS=$(nice -n 19 scripts/windows/toolkit.sh | tail -n 1)
@@ -48,7 +47,9 @@ installer() {
 }
 
 tests() {
-  cmake --preset windows-tests >/dev/null
+  local given=()
+  [ -z "$setup" ] || given=("-DLUMO_WINDOWS_SETUP=$setup")
+  cmake --preset windows-tests "${given[@]}" >/dev/null
   # A fresh Wine prefix for each run, made before the build: GoogleTest lists the tests of each
   # program right after linking it, under Wine.
   rm -rf build/windows-tests/wine-prefix
@@ -64,11 +65,14 @@ else
   echo "The program carries the time of this build." >&2
 fi
 
-run_stage packages scripts/install-deps.sh windows
-run_stage toolkit toolkit
-run_stage program program
-run_stage installer installer
-[ "$mode" = all ] && run_stage tests tests
-
-echo "Installer: $PWD/build/windows/lumo-soul-urge-number-1.65-setup.exe"
-printf '%s\n' "Time per stage:" "${timings[@]}"
+trap 'print_times "Time per stage:"' EXIT
+timed packages scripts/install-deps.sh windows
+timed toolkit toolkit
+if [ "$mode" != tests ]; then
+  timed program program
+  timed installer installer
+  echo "Installer: $PWD/build/windows/lumo-soul-urge-number-1.65-setup.exe"
+fi
+if [ "$mode" != installer ]; then
+  timed tests tests
+fi

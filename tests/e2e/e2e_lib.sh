@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers shared by the end-to-end tests of the real program; sourced, not run.
 # Every wait is bounded; every process started here is ended by the EXIT trap.
 
@@ -5,9 +6,10 @@ E2E_PIDS=()
 E2E_WORK=""
 E2E_LAST_PID=""
 readonly E2E_POLL_SECONDS=0.1
-# The program's main window, and its message boxes, as xdotool matches their titles.
-readonly E2E_MAIN_TITLE='^Lumo Soul Urge Number v1\.65$'
-readonly E2E_BOX_TITLE='^Lumo Soul Urge Number$'
+# The program's main window, and its message boxes, as xdotool matches their titles; the scripts
+# that source this file use them.
+# shellcheck disable=SC2034
+readonly E2E_MAIN_TITLE='^Lumo Soul Urge Number v1\.65$' E2E_BOX_TITLE='^Lumo Soul Urge Number$'
 
 e2e_dump_logs() {
     local log
@@ -51,6 +53,16 @@ e2e_running() {
 
 e2e_ended() {
     ! e2e_running "$1"
+}
+
+# Waits up to $2 seconds for the process $1, a child of this shell, to end, and fails unless it
+# ended with status 0; $3 names what was to end it ("Exit", "SIGTERM").
+e2e_expect_exit_0() {
+    local pid=$1 seconds=$2 what=$3 status
+    e2e_wait_until "$seconds" e2e_ended "$pid" || e2e_fail "$what did not end the program"
+    wait "$pid"
+    status=$?
+    ((status == 0)) || e2e_fail "$what ended the program with status $status, not 0"
 }
 
 e2e_cleanup() {
@@ -102,7 +114,8 @@ e2e_start_display() {
     e2e_start xvfb Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 \
         3>"$E2E_WORK/display"
     e2e_wait_until 20 test -s "$E2E_WORK/display" || e2e_fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$E2E_WORK/display")"
+    DISPLAY=":$(head -n1 "$E2E_WORK/display")"
+    export DISPLAY
     e2e_wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1 || e2e_fail "no display $DISPLAY"
 }
 
@@ -118,4 +131,34 @@ e2e_x11_session() {
     unset WAYLAND_DISPLAY
     export QT_QPA_PLATFORM=xcb
     e2e_start_display
+}
+
+# The set-up of a test that runs the program $1 without a display (Qt's offscreen platform):
+# checks the program, makes the private environment and clears the language settings, so that
+# the locale is what the test sets.
+e2e_offscreen_session() {
+    local program=$1
+    [[ -x $program ]] || e2e_fail "$program is not an executable"
+    e2e_private_environment
+    export QT_QPA_PLATFORM=offscreen
+    unset LANG LANGUAGE LC_ALL LC_TIME LC_MESSAGES
+}
+
+# The visible windows of process $1 whose whole title matches $2, one id a line.
+e2e_windows_of() {
+    xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null
+}
+
+e2e_has_window() {
+    [[ -n $(e2e_windows_of "$1" "$2") ]]
+}
+
+# Gives window $1 the keyboard and types the keys that follow. Without a window manager
+# windowactivate fails, and windowfocus does.
+e2e_keys_to() {
+    local window=$1
+    shift
+    timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1 ||
+        timeout 10 xdotool windowfocus --sync "$window" || return 1
+    timeout 10 xdotool key --clearmodifiers "$@"
 }

@@ -7,10 +7,7 @@ set -u
 program=${1:?usage: reminder_date_file.sh <program>}
 source "$(dirname "$0")/e2e_lib.sh"
 
-[[ -x $program ]] || e2e_fail "$program is not an executable"
-e2e_private_environment
-export QT_QPA_PLATFORM=offscreen
-unset LANG LANGUAGE LC_TIME LC_MESSAGES
+e2e_offscreen_session "$program"
 if locale -a 2>/dev/null | grep -qix 'en_US\.utf-\?8'; then
     export LC_ALL=en_US.UTF-8
 else

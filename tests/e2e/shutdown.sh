@@ -17,18 +17,10 @@ readonly SETTINGS=$XDG_CONFIG_HOME/lumo-soul-urge-number.ini
 
 # The visible windows of process $1 with the program's caption, one id a line.
 windows_of() {
-    xdotool search --all --onlyvisible --pid "$1" --name "$E2E_MAIN_TITLE" 2>/dev/null
+    e2e_windows_of "$1" "$E2E_MAIN_TITLE"
 }
 window_count_is() {
     [[ $(windows_of "$1" | grep -c .) -eq $2 ]]
-}
-# Gives window $1 the keyboard and types the keys that follow.
-keys_to() {
-    local window=$1
-    shift
-    timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1 ||
-        timeout 10 xdotool windowfocus --sync "$window" || return 1
-    timeout 10 xdotool key --clearmodifiers "$@"
 }
 
 e2e_start program "$program"
@@ -41,7 +33,7 @@ cp "$SETTINGS" "$E2E_WORK/settings-at-start"
 echo "ok: main window shown, lock taken, reminder date stored"
 
 # File, Exit: the main window goes, the exit screen comes.
-keys_to "$main" alt+f || e2e_fail "could not open the File menu"
+e2e_keys_to "$main" alt+f || e2e_fail "could not open the File menu"
 sleep 0.5
 timeout 10 xdotool key x || e2e_fail "could not choose Exit"
 e2e_wait_until 10 eval '[[ -n $(windows_of "$pid") && $(windows_of "$pid") != "$main" ]]' ||
@@ -51,11 +43,8 @@ e2e_running "$pid" || e2e_fail "the program ended before its exit screen"
 echo "ok: File, Exit shows the exit screen"
 
 # The Exit button has the focus when the exit screen opens.
-keys_to "$exit_screen" space || e2e_fail "could not press Exit"
-e2e_wait_until "$EXIT_SECONDS" e2e_ended "$pid" || e2e_fail "Exit did not end the program"
-wait "$pid"
-status=$?
-[[ $status -eq 0 ]] || e2e_fail "the program ended with status $status, not 0"
+e2e_keys_to "$exit_screen" space || e2e_fail "could not press Exit"
+e2e_expect_exit_0 "$pid" "$EXIT_SECONDS" Exit
 [[ -e $LOCK ]] && e2e_fail "the lock file $LOCK is left behind"
 cmp -s "$SETTINGS" "$E2E_WORK/settings-at-start" || e2e_fail "the settings changed on the way out"
 echo "ok: Exit ends the program with status 0, no lock left, settings untouched"

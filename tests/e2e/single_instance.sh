@@ -15,39 +15,32 @@ xvfb_pid=$E2E_LAST_PID
 readonly START_SECONDS=30
 readonly EXIT_SECONDS=15
 
-# The visible windows of process $1 whose whole title matches $2.
-windows_of() {
-    xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null
-}
-has_window() {
-    [[ -n $(windows_of "$1" "$2") ]]
-}
 count_windows() {
     local pid count=0
     for pid in "${@:2}"; do
-        count=$((count + $(windows_of "$pid" "$1" | grep -c .)))
+        count=$((count + $(e2e_windows_of "$pid" "$1" | grep -c .)))
     done
     echo "$count"
 }
 # Presses Return in the message box of process $1; its only button, OK, is the default.
 answer_box() {
     local box
-    box=$(windows_of "$1" "$E2E_BOX_TITLE" | head -n1)
+    box=$(e2e_windows_of "$1" "$E2E_BOX_TITLE" | head -n1)
     [[ -n $box ]] || return 1
     timeout 10 xdotool windowfocus --sync "$box" && timeout 10 xdotool key Return
 }
 expect_refused() {
     local pid=$1 name=$2
-    e2e_wait_until "$START_SECONDS" has_window "$pid" "$E2E_BOX_TITLE" ||
+    e2e_wait_until "$START_SECONDS" e2e_has_window "$pid" "$E2E_BOX_TITLE" ||
         e2e_fail "$name showed no message box titled exactly 'Lumo Soul Urge Number'"
-    has_window "$pid" "$E2E_MAIN_TITLE" && e2e_fail "$name opened a main window"
+    e2e_has_window "$pid" "$E2E_MAIN_TITLE" && e2e_fail "$name opened a main window"
     answer_box "$pid" || e2e_fail "could not answer the message box of $name"
     e2e_wait_until "$EXIT_SECONDS" e2e_ended "$pid" || e2e_fail "$name did not end when answered"
-    has_window "$pid" "$E2E_MAIN_TITLE" && e2e_fail "$name opened a main window"
+    e2e_has_window "$pid" "$E2E_MAIN_TITLE" && e2e_fail "$name opened a main window"
     echo "ok: $name was refused and ended"
 }
 expect_main_window() {
-    e2e_wait_until "$START_SECONDS" has_window "$1" "$E2E_MAIN_TITLE" ||
+    e2e_wait_until "$START_SECONDS" e2e_has_window "$1" "$E2E_MAIN_TITLE" ||
         e2e_fail "$2 showed no main window"
     echo "ok: $2 shows its main window"
 }
@@ -60,7 +53,7 @@ e2e_start second "$program"
 second=$E2E_LAST_PID
 expect_refused "$second" "the second copy"
 e2e_running "$first" || e2e_fail "the first copy ended"
-has_window "$first" "$E2E_MAIN_TITLE" || e2e_fail "the first copy lost its main window"
+e2e_has_window "$first" "$E2E_MAIN_TITLE" || e2e_fail "the first copy lost its main window"
 kill -TERM "$first"
 e2e_wait_until "$EXIT_SECONDS" e2e_ended "$first" || e2e_fail "the first copy did not end"
 
@@ -82,7 +75,7 @@ mains=$(count_windows "$E2E_MAIN_TITLE" "${trio[@]}")
 ((mains == 1)) || e2e_fail "three copies at once opened $mains main windows"
 winner=""
 for pid in "${trio[@]}"; do
-    if has_window "$pid" "$E2E_MAIN_TITLE"; then
+    if e2e_has_window "$pid" "$E2E_MAIN_TITLE"; then
         winner=$pid
     else
         expect_refused "$pid" "a copy of the three ($pid)"

@@ -11,11 +11,8 @@ set -u
 program=${1:?usage: user_files.sh <program>}
 source "$(dirname "$0")/e2e_lib.sh"
 
-[[ -x $program ]] || e2e_fail "$program is not an executable"
-e2e_private_environment
-export QT_QPA_PLATFORM=offscreen
+e2e_offscreen_session "$program"
 export LC_ALL=C
-unset LANG LANGUAGE
 
 readonly START_SECONDS=30
 readonly END_SECONDS=15
@@ -44,8 +41,10 @@ hand_over() {
     ((EUID == 0)) && chown -hR nobody:nogroup "$E2E_WORK"
     return 0
 }
+# Whether the lock file $2 (the user's, unless named) is a plain file naming the process $1.
 holds_lock() {
-    [[ -f $LOCK && ! -L $LOCK && $(cat "$LOCK" 2>/dev/null) == "$1" ]]
+    local lock=${2:-$LOCK}
+    [[ -f $lock && ! -L $lock && $(cat "$lock" 2>/dev/null) == "$1" ]]
 }
 # Starts the program ("$@" before it, if any), waits until it holds the lock, then ends it with
 # the next of TERM, HUP and INT and checks that it ended well and left no lock.
@@ -63,10 +62,7 @@ run_and_end() {
         [[ $(stat -c %U "$LOCK") == nobody ]] || e2e_fail "$name: the program did not run as nobody"
     fi
     kill -s "$signal" "$pid"
-    e2e_wait_until "$END_SECONDS" e2e_ended "$pid" || e2e_fail "$name: SIG$signal did not end it"
-    wait "$pid"
-    local status=$?
-    [[ $status -eq 0 ]] || e2e_fail "$name: SIG$signal ended it with status $status, not 0"
+    e2e_expect_exit_0 "$pid" "$END_SECONDS" "$name: SIG$signal"
     [[ -e $LOCK || -L $LOCK ]] && e2e_fail "$name: the lock is left after SIG$signal"
     echo "ok: $name (started, ended by SIG$signal with status 0, no lock left)"
 }
@@ -157,12 +153,11 @@ if ((EUID == 0)); then
         (cd "$E2E_WORK/cwd" && TMPDIR=$ROOT_TMP exec "$program") >"$E2E_WORK/program.log" 2>&1 &
         local pid=$!
         E2E_PIDS+=("$pid")
-        local lock=$ROOT_TMP/lumo-soul-urge-number-0/lumo-soul-urge-number.lock
-        e2e_wait_until "$START_SECONDS" eval '[[ $(cat "$lock" 2>/dev/null) == "$pid" ]]' ||
+        e2e_wait_until "$START_SECONDS" holds_lock "$pid" \
+            "$ROOT_TMP/lumo-soul-urge-number-0/lumo-soul-urge-number.lock" ||
             e2e_fail "as root with nobody's home: the program did not start"
         kill -TERM "$pid"
-        e2e_wait_until "$END_SECONDS" e2e_ended "$pid" || e2e_fail "as root: SIGTERM did not end it"
-        wait "$pid" || e2e_fail "as root: SIGTERM ended it with status $?"
+        e2e_expect_exit_0 "$pid" "$END_SECONDS" "as root: SIGTERM"
     }
     run_and_end_as_root
     cmp -s "$E2E_WORK/passwd-copy" "$E2E_WORK/before" || e2e_fail "root's file behind the link changed"

@@ -98,26 +98,12 @@ start_compositor() {
     echo "ok: $compositor runs with Xwayland at $DISPLAY ($((SECONDS - began)) s)"
 }
 
-windows_of() {
-    xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null
-}
-has_window() {
-    [[ -n $(windows_of "$1" "$2") ]]
-}
 window_count_is() {
-    [[ $(windows_of "$1" "$E2E_MAIN_TITLE" | grep -c .) -eq $2 ]]
+    [[ $(e2e_windows_of "$1" "$E2E_MAIN_TITLE" | grep -c .) -eq $2 ]]
 }
 # The one visible window of the program other than $2.
 other_window() {
-    windows_of "$1" "$E2E_MAIN_TITLE" | grep -vx "$2" | head -n1
-}
-# Gives window $1 the keyboard and types the keys that follow.
-keys_to() {
-    local window=$1
-    shift
-    timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1 ||
-        timeout 10 xdotool windowfocus --sync "$window" || return 1
-    timeout 10 xdotool key --clearmodifiers "$@"
+    e2e_windows_of "$1" "$E2E_MAIN_TITLE" | grep -vx "$2" | head -n1
 }
 # xprop's value of property $2 of window $1.
 property() {
@@ -161,7 +147,7 @@ e2e_start program "$program"
 pid=$E2E_LAST_PID
 e2e_wait_until "$WINDOW_SECONDS" window_count_is "$pid" 1 ||
     e2e_fail "no main window on Xwayland (the program must not pick native Wayland here)"
-main=$(windows_of "$pid" "$E2E_MAIN_TITLE")
+main=$(e2e_windows_of "$pid" "$E2E_MAIN_TITLE")
 e2e_wait_until 10 test -e "$LOCK" || e2e_fail "the running program holds no lock at $LOCK"
 echo "ok: the main window shows on Xwayland ($((SECONDS - began)) s)"
 e2e_wait_until 10 is_centred "$main" >/dev/null || e2e_fail "$(is_centred "$main")"
@@ -185,13 +171,13 @@ where_is() {
     xdotool getwindowgeometry "$1" 2>/dev/null | grep -E 'Position|Geometry' | tr -s ' \n' ' '
 }
 placed_at_start=$(where_is "$main")
-keys_to "$main" j o h n Tab Tab s m i t h alt+n || e2e_fail "could not type a name and press Next"
+e2e_keys_to "$main" j o h n Tab Tab s m i t h alt+n || e2e_fail "could not type a name and press Next"
 e2e_wait_until "$WINDOW_SECONDS" second_window_shown "$pid" "$main" ||
     e2e_fail "Next showed no result window"
 result=$(other_window "$pid" "$main")
-keys_to "$result" alt+b || e2e_fail "could not press Back"
+e2e_keys_to "$result" alt+b || e2e_fail "could not press Back"
 main_alone_again() {
-    [[ $(windows_of "$pid" "$E2E_MAIN_TITLE") == "$main" ]]
+    [[ $(e2e_windows_of "$pid" "$E2E_MAIN_TITLE") == "$main" ]]
 }
 back_where_it_was() {
     [[ $(where_is "$main") == "$placed_at_start" ]]
@@ -212,7 +198,7 @@ else
 fi
 
 # Help, About Software: a window of the program's caption, transient for the main window, modal.
-keys_to "$main" alt+h || e2e_fail "could not open the Help menu"
+e2e_keys_to "$main" alt+h || e2e_fail "could not open the Help menu"
 sleep 0.5 # the menu takes its keys once it is up; it has no window to wait for
 timeout 10 xdotool key a || e2e_fail "could not choose About Software"
 e2e_wait_until "$WINDOW_SECONDS" second_window_shown "$pid" "$main" ||
@@ -225,26 +211,23 @@ transient=$(property "$about" WM_TRANSIENT_FOR)
 e2e_wait_until 10 in_state "$about" _NET_WM_STATE_MODAL ||
     e2e_fail "the About window is not modal: $(property "$about" _NET_WM_STATE)"
 echo "ok: About belongs to the main window and is modal"
-keys_to "$about" Escape || e2e_fail "could not close the About window"
+e2e_keys_to "$about" Escape || e2e_fail "could not close the About window"
 e2e_wait_until 10 main_window_alone "$pid" "$main" ||
     e2e_fail "Esc did not close the About window"
 
 # A second copy is refused with a message box and ends when it is answered.
 e2e_start second "$program"
 second=$E2E_LAST_PID
-e2e_wait_until "$WINDOW_SECONDS" has_window "$second" "$E2E_BOX_TITLE" ||
+e2e_wait_until "$WINDOW_SECONDS" e2e_has_window "$second" "$E2E_BOX_TITLE" ||
     e2e_fail "the second copy showed no message box titled 'Lumo Soul Urge Number'"
-has_window "$second" "$E2E_MAIN_TITLE" && e2e_fail "the second copy opened a main window"
-keys_to "$(windows_of "$second" "$E2E_BOX_TITLE" | head -n1)" Return ||
+e2e_has_window "$second" "$E2E_MAIN_TITLE" && e2e_fail "the second copy opened a main window"
+e2e_keys_to "$(e2e_windows_of "$second" "$E2E_BOX_TITLE" | head -n1)" Return ||
     e2e_fail "could not answer the second copy's message box"
-e2e_wait_until "$EXIT_SECONDS" e2e_ended "$second" || e2e_fail "the second copy did not end"
-wait "$second"
-status=$?
-[[ $status -eq 0 ]] || e2e_fail "the refused copy ended with status $status, not 0"
+e2e_expect_exit_0 "$second" "$EXIT_SECONDS" "answering the second copy's box"
 echo "ok: a second copy is refused and ends with status 0"
 
 # File, Exit: the exit screen, kept above the windows of the desktop, even one opened after it.
-keys_to "$main" alt+f || e2e_fail "could not open the File menu"
+e2e_keys_to "$main" alt+f || e2e_fail "could not open the File menu"
 sleep 0.5 # as above
 timeout 10 xdotool key x || e2e_fail "could not choose Exit"
 e2e_wait_until "$WINDOW_SECONDS" second_window_shown "$pid" "$main" ||
@@ -268,11 +251,8 @@ kill "$other"
 e2e_wait_until 10 e2e_ended "$other" || e2e_fail "xmessage did not end"
 
 # Exit has the focus when the exit screen opens.
-keys_to "$exit_screen" space || e2e_fail "could not press Exit"
-e2e_wait_until "$EXIT_SECONDS" e2e_ended "$pid" || e2e_fail "Exit did not end the program"
-wait "$pid"
-status=$?
-[[ $status -eq 0 ]] || e2e_fail "the program ended with status $status, not 0"
+e2e_keys_to "$exit_screen" space || e2e_fail "could not press Exit"
+e2e_expect_exit_0 "$pid" "$EXIT_SECONDS" Exit
 [[ -e $LOCK ]] && e2e_fail "the lock file $LOCK is left behind"
 echo "ok: Exit ends the program with status 0, no lock left"
 echo "PASS ($compositor, $SECONDS s)"

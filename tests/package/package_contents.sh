@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured build folder into a temporary folder and checks
-# it as Debian's tools and a desktop would: every file in place, lintian, the desktop entry,
-# the AppStream metainfo, the man page and the icons.
-# Usage: package_contents.sh <build-folder> <source-folder>
+# it as Debian's tools and a desktop would: every file in place, every archive member root's,
+# lintian, the desktop entry, the AppStream metainfo, the man page, the icons, and the build id
+# of the built program kept in the stripped one. (scripts/reproducible.sh proves the released
+# package the same bytes from any folder at any time.)
+# Usage: package_contents.sh <build-folder> <source-folder> <program>
 set -u
-build=${1:?usage: package_contents.sh <build-folder> <source-folder>}
-source_dir=${2:?usage: package_contents.sh <build-folder> <source-folder>}
+usage="usage: package_contents.sh <build-folder> <source-folder> <program>"
+build=${1:?$usage}
+source_dir=${2:?$usage}
+program=${3:?$usage}
 source "$source_dir/tests/e2e/e2e_lib.sh"
 
-e2e_require_tools cpack dpkg-deb lintian desktop-file-validate appstreamcli groff rsvg-convert
+e2e_require_tools cpack dpkg-deb lintian desktop-file-validate appstreamcli groff rsvg-convert \
+    ar tar readelf
 e2e_private_environment
 
 readonly ID=example.starwell.LumoSoulUrgeNumber
@@ -34,6 +39,23 @@ done
 for file in "${expected[@]}"; do
     grep -qxF "$file" "$E2E_WORK/contents" || e2e_fail "the package lacks $file"
 done
+
+# Every member of the package's ar archive and of both its tar archives is owned by root (user
+# and group 0), whoever built it.
+dpkg-deb --fsys-tarfile "$deb" >"$E2E_WORK/data.tar" || e2e_fail "no data.tar in the package"
+dpkg-deb --ctrl-tarfile "$deb" >"$E2E_WORK/control.tar" || e2e_fail "no control.tar in the package"
+for archive in data.tar control.tar; do
+    tar -tv --numeric-owner -f "$E2E_WORK/$archive" >"$E2E_WORK/$archive.txt" ||
+        e2e_fail "$archive is no tar archive"
+    [[ -s $E2E_WORK/$archive.txt ]] || e2e_fail "$archive is empty"
+    if grep -v -F " 0/0 " "$E2E_WORK/$archive.txt" >&2; then
+        e2e_fail "$archive has members not owned by root"
+    fi
+done
+ar tv "$deb" >"$E2E_WORK/ar.txt" || e2e_fail "the package is no ar archive"
+if grep -v -F " 0/0 " "$E2E_WORK/ar.txt" >&2; then
+    e2e_fail "the ar archive has members not owned by root"
+fi
 
 # Debian's own checks: nothing at error or warning level.
 lintian "$deb" >"$E2E_WORK/lintian.log" 2>&1
@@ -80,4 +102,10 @@ for size in 16 22 24 32 48 64 128 256; do
     cmp -s "$E2E_WORK/icon.png" "$root/usr/share/icons/hicolor/${size}x$size/apps/$ID.png" ||
         e2e_fail "the ${size}px icon does not match resources/app-icon.svg"
 done
+# The packaged program is stripped but keeps the build id, which debuggers use to find its symbols.
+build_id() { readelf -n "$1" | sed -n 's/.*Build ID: //p'; }
+packaged_id=$(build_id "$root/usr/bin/lumo-soul-urge-number")
+[[ $packaged_id =~ ^[0-9a-f]{40}$ ]] || e2e_fail "the packaged program has no build id"
+[[ $packaged_id == "$(build_id "$program")" ]] ||
+    e2e_fail "the packaged program's build id is not the built program's"
 echo "package checks passed: $(basename "$deb")"

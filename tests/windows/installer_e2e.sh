@@ -44,10 +44,7 @@ shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/
 program='C:\Program Files\Lumo Soul Urge Number\lumo-soul-urge-number.exe'
 uninstaller='C:\Program Files\Lumo Soul Urge Number\uninstall.exe'
 
-e2e_start xvfb Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$E2E_WORK/display"
-e2e_wait_until 20 test -s "$E2E_WORK/display" || e2e_fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$E2E_WORK/display")"
-e2e_wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1 || e2e_fail "no display $DISPLAY"
+e2e_start_display
 
 # Stops every Wine process of the prefix before the work folder goes.
 trap 'wineserver --kill >/dev/null 2>&1; e2e_cleanup' EXIT

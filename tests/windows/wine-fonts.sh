@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Gives the Wine prefix $WINEPREFIX stand-ins for the fonts the windows name, which a bare prefix
 # lacks: DejaVu Sans, as wide as Verdana, for Verdana and the dialog faces; Liberation Sans, of
 # Arial's metrics, for MS Sans Serif. Wine's replacements make each name a family of its own that
