@@ -174,10 +174,8 @@ public:
         ++calls;
         return !running;
     }
-    void release() override { ++releases; }
     bool running = false;
     int calls = 0;
-    int releases = 0;
 };
 
 } // namespace lumo::testing
