@@ -2,6 +2,7 @@
 
 #include "app/app_texts.h"
 #include "app/co_brand.h"
+#include "app/working_windows.h"
 #include "common/attempt.h"
 #include "common/qt_text.h"
 #include "platform/clock.h"
@@ -24,18 +25,21 @@ Application::Application(AppServices services)
     , m_pages(std::make_unique<modHelp::PageLauncher>(services.web, services.messages))
     , m_reminder(std::make_unique<modHelp::UpdateReminder>(services.settings, services.clock,
                                                            services.messages, *m_pages))
+    , m_windows(std::make_unique<WorkingWindows>(
+          ui::WindowServices{.messages = services.messages, .pages = *m_pages}, services.clipboard,
+          *m_reminder))
 {
     // The program ends only through EndProgram, never because its last visible window closed
     // (Back closes the result window before it shows the main window again).
     QApplication::setQuitOnLastWindowClosed(false);
+    connect(m_windows.get(), &WorkingWindows::closing, this, &Application::ShowExitScreen);
 }
 
 Application::~Application()
 {
-    // Windows that EndProgram closed are deleted later, by an event loop that no longer runs.
-    delete m_result;
+    // Windows that EndProgram closed are deleted later, by an event loop that no longer runs;
+    // m_windows deletes the working windows in the same way.
     delete m_exitScreen;
-    delete m_main;
 }
 
 bool Application::StartApplication()
@@ -51,30 +55,13 @@ bool Application::StartApplication()
         return false; // asked to end while the reminder's question was up
     }
     // The main window's load runs the reminder a second time.
+    attempt([this] { m_windows->createMain().show(); });
     attempt([this] {
-        m_main = new ui::frmMain({.messages = m_services.messages, .pages = *m_pages}, *m_reminder);
-        m_main->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_main, &ui::frmMain::reportReady, this, &Application::showResult);
-        connect(m_main, &ui::frmMain::closing, this, &Application::ShowExitScreen);
-        m_main->show();
-    });
-    attempt([this] {
-        if (m_main) {
-            CoBrand_Randomize(m_main->promotions(), m_services.random);
+        if (ui::frmMain* main = m_windows->main()) {
+            CoBrand_Randomize(main->promotions(), m_services.random);
         }
     });
     return true;
-}
-
-void Application::showResult(const QString& report)
-{
-    // A fresh window for every calculation; the one before deleted itself when it closed.
-    m_result = new ui::frmSoulUrge({.messages = m_services.messages, .pages = *m_pages},
-                                   m_services.clipboard);
-    connect(m_result, &ui::frmSoulUrge::closing, this, &Application::ShowExitScreen);
-    connect(m_result, &ui::frmSoulUrge::backToMain, m_main, &QWidget::show);
-    m_result->show();
-    m_result->insertReport(report);
 }
 
 void Application::loadExitScreen()
@@ -106,12 +93,11 @@ void Application::ShowExitScreen(ui::ClosingReason reason)
 void Application::EndProgram()
 {
     m_ended = true;
-    const QList<QWidget*> windows{m_result, m_main, m_exitScreen};
+    const QList<QWidget*> windows{m_windows->result(), m_windows->main(), m_exitScreen};
     // Closing the windows below must not bring anything back.
-    for (QWidget* window : windows) {
-        if (window) {
-            disconnect(window, nullptr, this, nullptr);
-        }
+    disconnect(m_windows.get(), nullptr, this, nullptr);
+    if (m_exitScreen) {
+        disconnect(m_exitScreen, nullptr, this, nullptr);
     }
     for (QWidget* window : windows) {
         if (window) {

@@ -22,12 +22,12 @@ class UpdateReminder;
 } // namespace lumo::modHelp
 
 namespace lumo::ui {
-class frmMain;
 class frmNagScreen2;
-class frmSoulUrge;
-} // namespace lumo::ui
+}
 
 namespace lumo::app {
+
+class WorkingWindows;
 
 // Every operating-system service the program uses, owned by the caller.
 struct AppServices {
@@ -66,15 +66,13 @@ private:
     // A working window has closed: the first closing of either kind loads the exit screen, and
     // only a real close shows it. Back keeps it hidden, so it never flashes up.
     void ShowExitScreen(ui::ClosingReason reason);
-    void showResult(const QString& report);
     void loadExitScreen();
 
     AppServices m_services;
     std::unique_ptr<modHelp::PageLauncher> m_pages;
     std::unique_ptr<modHelp::UpdateReminder> m_reminder;
-    // Each window deletes itself when it closes; these only follow it.
-    QPointer<ui::frmMain> m_main;
-    QPointer<ui::frmSoulUrge> m_result;
+    std::unique_ptr<WorkingWindows> m_windows;
+    // The exit screen deletes itself when it closes; this only follows it.
     QPointer<ui::frmNagScreen2> m_exitScreen;
     bool m_ended = false;
 };

@@ -14,11 +14,9 @@ std::int16_t CoBrandNumber(double r) noexcept
     return static_cast<std::int16_t>(std::nearbyint(6.0 * r + 1.0));
 }
 
-std::int16_t CoBrand_Randomize(ui::PromotionLabels& mainWindowLabels,
-                               platform::RandomSource& random)
+void CoBrand_Randomize(ui::PromotionLabels& mainWindowLabels, platform::RandomSource& random)
 {
-    const std::int16_t number = CoBrandNumber(random.next());
-    switch (number) {
+    switch (CoBrandNumber(random.next())) {
     case 2:
     case 4:
     case 6:
@@ -32,7 +30,6 @@ std::int16_t CoBrand_Randomize(ui::PromotionLabels& mainWindowLabels,
     default:
         break;
     }
-    return number;
 }
 
 } // namespace lumo::app

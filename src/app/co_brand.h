@@ -16,8 +16,7 @@ namespace lumo::app {
 [[nodiscard]] std::int16_t CoBrandNumber(double r) noexcept;
 
 // Draws which offer the main window shows: the co-brand offer for 1, 3 and 5, the full-brand
-// offer for 2, 4 and 6; 7 leaves the labels as they are. Returns the number drawn.
-std::int16_t CoBrand_Randomize(ui::PromotionLabels& mainWindowLabels,
-                               platform::RandomSource& random);
+// offer for 2, 4 and 6; 7 leaves the labels as they are.
+void CoBrand_Randomize(ui::PromotionLabels& mainWindowLabels, platform::RandomSource& random);
 
 } // namespace lumo::app

@@ -3,7 +3,6 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
-#include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QDir>
 #include <QFileInfo>

@@ -15,11 +15,11 @@ namespace lumo::platform {
 class LockFileInstanceLock final : public InstanceLock {
 public:
     explicit LockFileInstanceLock(QString lockFilePath);
+    // Gives the lock up, if this copy holds it, so that an ordinary end leaves nothing behind.
     ~LockFileInstanceLock() override;
     Q_DISABLE_COPY_MOVE(LockFileInstanceLock)
 
     [[nodiscard]] bool acquire() override;
-    void release() override;
 
     // The lock file the program uses for `applicationName`.
     [[nodiscard]] static QString defaultPath(const QString& applicationName);

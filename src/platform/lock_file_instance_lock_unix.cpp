@@ -127,7 +127,18 @@ LockFileInstanceLock::LockFileInstanceLock(QString lockFilePath)
 
 LockFileInstanceLock::~LockFileInstanceLock()
 {
-    release();
+    if (!m_held) {
+        return;
+    }
+    // Removed while still locked, so that no copy takes a lock on a file that is going away.
+    const QByteArray path = QFile::encodeName(m_path);
+    struct stat named {};
+    struct stat opened {};
+    if (::lstat(path.constData(), &named) == 0 && ::fstat(m_held->descriptor, &opened) == 0 &&
+        sameFile(named, opened)) {
+        ::unlink(path.constData());
+    }
+    ::close(m_held->descriptor);
 }
 
 bool LockFileInstanceLock::acquire()
@@ -155,23 +166,6 @@ bool LockFileInstanceLock::acquire()
     // holds files) the program runs unguarded rather than not at all.
     m_anotherRunning = taken == Taken::Busy;
     return !m_anotherRunning;
-}
-
-void LockFileInstanceLock::release()
-{
-    if (!m_held) {
-        return;
-    }
-    // Removed while still locked, so that no copy takes a lock on a file that is going away.
-    const QByteArray path = QFile::encodeName(m_path);
-    struct stat named {};
-    struct stat opened {};
-    if (::lstat(path.constData(), &named) == 0 && ::fstat(m_held->descriptor, &opened) == 0 &&
-        sameFile(named, opened)) {
-        ::unlink(path.constData());
-    }
-    ::close(m_held->descriptor);
-    m_held.reset();
 }
 
 } // namespace lumo::platform

@@ -33,6 +33,7 @@ LockFileInstanceLock::LockFileInstanceLock(QString lockFilePath)
 {
 }
 
+// QLockFile unlocks and removes its file as it is destroyed.
 LockFileInstanceLock::~LockFileInstanceLock() = default;
 
 bool LockFileInstanceLock::acquire()
@@ -66,13 +67,6 @@ bool LockFileInstanceLock::acquire()
     // Any failure other than a live owner (an unwritable folder, say) lets the program run.
     m_anotherRunning = !lock.isLocked() && lock.error() == QLockFile::LockFailedError;
     return !m_anotherRunning;
-}
-
-void LockFileInstanceLock::release()
-{
-    if (m_held && m_held->lock.isLocked()) {
-        m_held->lock.unlock();
-    }
 }
 
 } // namespace lumo::platform

@@ -57,11 +57,11 @@ QStyle::StandardPixmap iconPixmap(MessageIcon icon)
 }
 } // namespace
 
-MessageAnswer QtUserMessages::show(QWidget* parent, const QString& text, const QString& title,
-                                   MessageIcon icon, MessageButtons buttons)
+MessageAnswer QtUserMessages::show(QWidget* parent, const QString& text, MessageIcon icon,
+                                   MessageButtons buttons)
 {
     QWidget* owner = ownerOf(parent);
-    QMessageBox box(boxIcon(icon), title, text, QMessageBox::NoButton, owner);
+    QMessageBox box(boxIcon(icon), title(), text, QMessageBox::NoButton, owner);
     keepAboveWindowsOnTop(box, owner);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -73,7 +73,7 @@ MessageAnswer QtUserMessages::show(QWidget* parent, const QString& text, const Q
     }
     // A message box sizes itself to its layout, so the room for the title is a spacer in it.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        grid->addItem(new QSpacerItem(widthForTitle(box, title), 0, QSizePolicy::Minimum),
+        grid->addItem(new QSpacerItem(widthForTitle(box, title()), 0, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
     const int pressed = box.exec();
@@ -84,17 +84,17 @@ MessageAnswer QtUserMessages::show(QWidget* parent, const QString& text, const Q
 }
 
 void QtUserMessages::showSelectable(QWidget* parent, const QString& text, const QString& selectable,
-                                    const QString& title, MessageIcon icon)
+                                    MessageIcon icon)
 {
     // A message box of its own making: a label would grow with a long text (a referral address
     // may be thousands of characters), so the selectable text sits in a read-only line instead.
     QWidget* owner = ownerOf(parent);
     QDialog box(owner);
     box.setObjectName(QStringLiteral("selectableMessageBox"));
-    box.setWindowTitle(title);
+    box.setWindowTitle(title());
     box.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     keepAboveWindowsOnTop(box, owner);
-    box.setMinimumWidth(widthForTitle(box, title));
+    box.setMinimumWidth(widthForTitle(box, title()));
 
     auto* picture = new QLabel(&box);
     const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);

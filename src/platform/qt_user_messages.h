@@ -7,10 +7,10 @@ namespace lumo::platform {
 class QtUserMessages final : public UserMessages {
 public:
     using UserMessages::UserMessages;
-    MessageAnswer show(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
+    MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
                        MessageButtons buttons) override;
     void showSelectable(QWidget* parent, const QString& text, const QString& selectable,
-                        const QString& title, MessageIcon icon) override;
+                        MessageIcon icon) override;
 };
 
 } // namespace lumo::platform

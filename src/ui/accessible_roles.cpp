@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QDialog>
+#include <QList>
 #include <QMainWindow>
 #include <QVariant>
 #include <QWidget>
@@ -126,25 +127,26 @@ QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* objec
     return nullptr;
 }
 
-void registerFactory()
-{
-    static const bool registered = [] {
-        QAccessible::installFactory(accessibleFor);
-        return true;
-    }();
-    Q_UNUSED(registered);
-}
 } // namespace
+
+void installAccessibleFactory(AccessibleFactory factory)
+{
+    static QList<AccessibleFactory> installed;
+    if (!installed.contains(factory)) {
+        installed.append(factory);
+        QAccessible::installFactory(factory);
+    }
+}
 
 void exposeAsWindow(QWidget& window)
 {
-    registerFactory();
+    installAccessibleFactory(accessibleFor);
     window.setProperty(kExposedWindow, true);
 }
 
 void nameListByItsRole(QComboBox& list)
 {
-    registerFactory();
+    installAccessibleFactory(accessibleFor);
     list.setProperty(kNamedList, true);
     // The list reports its new value itself (QAccessibleValueChangeEvent); its text changes with
     // it, from the entry it showed before.

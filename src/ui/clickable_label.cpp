@@ -1,6 +1,7 @@
 #include "ui/clickable_label.h"
 
 #include "common/qt_text.h"
+#include "ui/accessible_roles.h"
 #include "ui/program_style.h"
 #include "ui/theme.h"
 
@@ -54,21 +55,12 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
     }
     return nullptr;
 }
-
-void registerAccessibility()
-{
-    static const bool registered = [] {
-        QAccessible::installFactory(accessibleFor);
-        return true;
-    }();
-    Q_UNUSED(registered);
-}
 } // namespace
 
 ClickableLabel::ClickableLabel(const QString& objectName, const QString& caption, QWidget* parent)
     : QLabel(caption, parent)
 {
-    registerAccessibility();
+    installAccessibleFactory(accessibleFor);
     setObjectName(objectName);
     setAccessibleName(caption);
     setCursor(Qt::PointingHandCursor);

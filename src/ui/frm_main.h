@@ -6,10 +6,8 @@
 
 #include <QMainWindow>
 
-class QAction;
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 

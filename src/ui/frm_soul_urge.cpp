@@ -22,9 +22,8 @@ namespace {
 constexpr QSize kClientSize{chrome::px(6375), chrome::px(5220)};
 } // namespace
 
-frmSoulUrge::frmSoulUrge(WindowServices services, platform::Clipboard& clipboard)
-    : m_services(services)
-    , m_clipboard(clipboard)
+frmSoulUrge::frmSoulUrge(modHelp::PageLauncher& pages, platform::Clipboard& clipboard)
+    : m_clipboard(clipboard)
 {
     setObjectName(QStringLiteral("frmSoulUrge"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -37,7 +36,7 @@ frmSoulUrge::frmSoulUrge(WindowServices services, platform::Clipboard& clipboard
                                           .banner = twipsRect(120, 135, 6120, 585),
                                           .bottomFrame = twipsRect(60, 4200, 6300, 975),
                                           .offer = twipsRect(315, 240, 5745, 615)},
-                                         m_services.pages);
+                                         pages);
 
     txtDisplay = new QPlainTextEdit(this);
     txtDisplay->setObjectName(QStringLiteral("txtDisplay"));

@@ -3,7 +3,6 @@
 #include "platform/clipboard.h"
 #include "ui/closing_reason.h"
 #include "ui/promotion_labels.h"
-#include "ui/window_services.h"
 
 #include <QWidget>
 #include <optional>
@@ -11,8 +10,8 @@
 class QPlainTextEdit;
 class QPushButton;
 
-namespace lumo::platform {
-class Clipboard;
+namespace lumo::modHelp {
+class PageLauncher;
 }
 
 namespace lumo::ui {
@@ -23,7 +22,8 @@ class frmSoulUrge final : public QWidget {
     Q_DISABLE_COPY_MOVE(frmSoulUrge)
 
 public:
-    frmSoulUrge(WindowServices services, platform::Clipboard& clipboard);
+    // `pages` opens what the promotion labels link to.
+    frmSoulUrge(modHelp::PageLauncher& pages, platform::Clipboard& clipboard);
 
     // Inserts `report` at the caret of the report box, then puts the caret at the start.
     void insertReport(const QString& report);
@@ -43,7 +43,6 @@ private:
     void cmdback_Click();
     void takeReportOffClipboard(platform::Clipboard::Scope scope);
 
-    WindowServices m_services;
     platform::Clipboard& m_clipboard;
     PromotionLabels m_promotions;
     QPlainTextEdit* txtDisplay = nullptr;

@@ -14,7 +14,6 @@
 #include <QPolygon>
 #include <QPushButton>
 #include <QRegion>
-#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTextEdit>

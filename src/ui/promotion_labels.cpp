@@ -5,7 +5,6 @@
 #include "ui/ui_texts.h"
 #include "web/mod_help.h"
 
-#include <QApplication>
 #include <QGroupBox>
 
 namespace lumo::ui {

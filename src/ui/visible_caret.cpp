@@ -2,7 +2,7 @@
 
 #include "ui/theme.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>

@@ -7,13 +7,11 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
 #include <QWidget>
 #include <algorithm>

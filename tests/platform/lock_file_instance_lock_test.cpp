@@ -35,23 +35,25 @@ TEST_F(LockFileInstanceLockTest, TheFirstCopyRunsAndALaterOneIsRefusedWhileItHol
     EXPECT_TRUE(QFile::exists(path));
 }
 
-TEST_F(LockFileInstanceLockTest, ReleaseRemovesTheLockSoTheNextStartRuns)
+TEST_F(LockFileInstanceLockTest, AnOrdinaryEndRemovesTheLockSoTheNextStartRuns)
 {
-    LockFileInstanceLock first(path);
-    ASSERT_TRUE(first.acquire());
-    first.release();
+    {
+        LockFileInstanceLock first(path);
+        ASSERT_TRUE(first.acquire());
+    }
     EXPECT_FALSE(QFile::exists(path));
     LockFileInstanceLock next(path);
     EXPECT_TRUE(next.acquire());
 }
 
-TEST_F(LockFileInstanceLockTest, ARefusedCopyReleasingLeavesTheRunningCopysLock)
+TEST_F(LockFileInstanceLockTest, ARefusedCopyEndingLeavesTheRunningCopysLock)
 {
     LockFileInstanceLock running(path);
-    LockFileInstanceLock refused(path);
-    ASSERT_TRUE(running.acquire());
-    ASSERT_FALSE(refused.acquire());
-    refused.release();
+    {
+        LockFileInstanceLock refused(path);
+        ASSERT_TRUE(running.acquire());
+        ASSERT_FALSE(refused.acquire());
+    }
     EXPECT_TRUE(QFile::exists(path));
     LockFileInstanceLock third(path);
     EXPECT_FALSE(third.acquire());
@@ -99,7 +101,6 @@ TEST_F(LockFileInstanceLockTest, ALockWhoseOwnerCannotBeReadDoesNotStopTheNextSt
         // ... and the lock is now really held: a later copy is refused.
         LockFileInstanceLock later(path);
         EXPECT_FALSE(later.acquire()) << content.toStdString();
-        next.release();
     }
 }
 

@@ -38,11 +38,10 @@ public:
         : UserMessages(applicationTitle())
     {
     }
-    platform::MessageAnswer show(QWidget*, const QString& text, const QString& title,
-                                 platform::MessageIcon icon,
+    platform::MessageAnswer show(QWidget*, const QString& text, platform::MessageIcon icon,
                                  platform::MessageButtons buttons) override
     {
-        shown.push_back({text, title, icon, buttons, {}});
+        shown.push_back({text, title(), icon, buttons, {}});
         if (onShow) {
             onShow();
         }
@@ -55,9 +54,9 @@ public:
                                                        : platform::MessageAnswer::No;
     }
     void showSelectable(QWidget*, const QString& text, const QString& selectable,
-                        const QString& title, platform::MessageIcon icon) override
+                        platform::MessageIcon icon) override
     {
-        shown.push_back({text, title, icon, platform::MessageButtons::Ok, selectable});
+        shown.push_back({text, title(), icon, platform::MessageButtons::Ok, selectable});
         if (onShow) {
             onShow();
         }
@@ -175,10 +174,8 @@ public:
         ++calls;
         return !running;
     }
-    void release() override { ++releases; }
     bool running = false;
     int calls = 0;
-    int releases = 0;
 };
 
 } // namespace lumo::testing

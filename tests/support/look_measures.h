@@ -16,6 +16,10 @@
 
 namespace lumo::testing {
 
+// The least contrast a focus frame or a control's border must have against what it lies on:
+// WCAG 2.1's 3:1 for the parts of a control.
+inline constexpr double kWcagPartContrast = 3.0;
+
 // The window's pixels at one logical pixel each.
 inline QImage grabWindow(QWidget& window)
 {
@@ -103,8 +107,7 @@ inline int changedDepth(const QImage& before, const QImage& after, const QRect& 
         const int across = fromStart ? (vertical ? bounds.left() : bounds.top()) + d
                                      : (vertical ? bounds.right() : bounds.bottom()) - d;
         const QPoint at = vertical ? QPoint(across, along) : QPoint(along, across);
-        if (ui::contrastRatio(before.pixelColor(at), after.pixelColor(at)) <
-            ui::kLeastPartContrast) {
+        if (ui::contrastRatio(before.pixelColor(at), after.pixelColor(at)) < kWcagPartContrast) {
             break;
         }
         ++changed;
@@ -237,7 +240,7 @@ inline QString focusFrameFault(const FocusFrame& frame, bool clearOfCaption)
         return QStringLiteral("only %1 pixel of the frame changed by 3:1").arg(frame.changedWidth);
     }
     for (const QColor& next : {frame.inside, frame.outside}) {
-        if (ui::contrastRatio(frame.colour, next) < ui::kLeastPartContrast) {
+        if (ui::contrastRatio(frame.colour, next) < kWcagPartContrast) {
             return describeContrast(frame.colour, next);
         }
     }

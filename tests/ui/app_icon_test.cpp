@@ -4,6 +4,7 @@
 // real ones.
 
 #include "support/fakes.h"
+#include "support/program_look.h"
 #include "ui/app_icon.h"
 #include "ui/frm_about.h"
 #include "web/mod_help.h"
@@ -101,5 +102,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AppIconTest)
+LUMO_WINDOW_TEST_MAIN(AppIconTest)
 #include "app_icon_test.moc"

@@ -1,3 +1,4 @@
+#include "support/program_look.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
 #include "window_harness.h"
@@ -253,5 +254,5 @@ private:
     }
 };
 
-QTEST_MAIN(CapitalisingFilterTest)
+LUMO_WINDOW_TEST_MAIN(CapitalisingFilterTest)
 #include "capitalising_filter_test.moc"

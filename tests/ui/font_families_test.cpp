@@ -1,6 +1,7 @@
 // Which family a control names for each family the layouts name: the designed one where it is
 // installed, else the nearest installed stand-in, else the designed one, left to the system.
 
+#include "support/program_look.h"
 #include "ui/font_families.h"
 
 #include <QTest>
@@ -50,5 +51,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FontFamiliesTest)
+LUMO_WINDOW_TEST_MAIN(FontFamiliesTest)
 #include "font_families_test.moc"

@@ -36,11 +36,7 @@ private slots:
         m_harness = std::make_unique<WindowHarness>();
         m_main = m_harness->makeMain();
     }
-    void cleanup()
-    {
-        m_main.reset();
-        m_harness.reset();
-    }
+    void cleanup() { m_harness.reset(); }
 
     void isAFixedWindowWithTheProgramCaption()
     {
@@ -341,7 +337,7 @@ private slots:
 
 private:
     std::unique_ptr<WindowHarness> m_harness;
-    std::unique_ptr<frmMain> m_main;
+    QPointer<frmMain> m_main;
 };
 
 LUMO_WINDOW_TEST_MAIN(MainWindowTest)

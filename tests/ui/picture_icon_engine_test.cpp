@@ -1,6 +1,7 @@
 // The icon engine that decodes a picture only when a size needs it: which pictures each request
 // loads, and what it draws them as.
 
+#include "support/program_look.h"
 #include "ui/picture_icon_engine.h"
 
 #include <QIcon>
@@ -99,5 +100,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PictureIconEngineTest)
+LUMO_WINDOW_TEST_MAIN(PictureIconEngineTest)
 #include "picture_icon_engine_test.moc"

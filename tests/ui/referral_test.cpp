@@ -1,4 +1,5 @@
 #include "support/exit_screen_harness.h"
+#include "support/program_look.h"
 #include "ui/referral_box.h"
 
 #include <QApplication>
@@ -270,5 +271,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ReferralTest)
+LUMO_WINDOW_TEST_MAIN(ReferralTest)
 #include "referral_test.moc"

@@ -1,5 +1,6 @@
 #include "core/report.h"
 #include "platform/qt_clipboard.h"
+#include "support/program_look.h"
 #include "ui/frm_soul_urge.h"
 #include "window_harness.h"
 
@@ -24,9 +25,7 @@ private slots:
     void init()
     {
         m_harness = std::make_unique<WindowHarness>();
-        m_result = std::make_unique<lumo::ui::frmSoulUrge>(
-            lumo::ui::WindowServices{.messages = m_harness->messages, .pages = m_harness->pages},
-            m_clipboard);
+        m_result = std::make_unique<lumo::ui::frmSoulUrge>(m_harness->pages, m_clipboard);
         m_result->insertReport(QString::fromStdString(lumo::BuildSoulUrgeReport(6)));
         m_result->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_result.get()));
@@ -204,5 +203,5 @@ private:
     std::unique_ptr<QProcess> m_otherProgram;
 };
 
-QTEST_MAIN(ReportClipboardTest)
+LUMO_WINDOW_TEST_MAIN(ReportClipboardTest)
 #include "report_clipboard_test.moc"

@@ -167,7 +167,7 @@ private slots:
 
     void insertingTheReportTakesItsTextOffTheClipboard()
     {
-        frmSoulUrge result(m_harness->services(), m_harness->clipboard);
+        frmSoulUrge result(m_harness->pages, m_harness->clipboard);
         result.insertReport(QStringLiteral("Line one\r\nLine two\r\n"));
         QCOMPARE(reportBox(result)->toPlainText(), QStringLiteral("Line one\nLine two\n"));
         QTRY_VERIFY(!m_harness->clipboard.removals.isEmpty());
@@ -272,7 +272,7 @@ private slots:
 
     void windowHasItsLayoutAndLook()
     {
-        frmSoulUrge result(m_harness->services(), m_harness->clipboard);
+        frmSoulUrge result(m_harness->pages, m_harness->clipboard);
         QVERIFY(lumo::testing::showActive(result));
         QCOMPARE(result.windowTitle(), QStringLiteral("Lumo Soul Urge Number v1.65"));
         QCOMPARE(result.size(), QSize(425, 348));

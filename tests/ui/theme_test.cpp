@@ -86,7 +86,6 @@ private slots:
     void cleanup()
     {
         m_about.reset();
-        m_main.reset();
         m_harness.reset();
     }
 
@@ -483,7 +482,7 @@ private:
     }
 
     std::unique_ptr<WindowHarness> m_harness;
-    std::unique_ptr<frmMain> m_main;
+    QPointer<frmMain> m_main;
     std::unique_ptr<frmAbout> m_about;
 };
 

@@ -3,6 +3,7 @@
 // What the window tests share: the recording fakes handed to a window, and small helpers to find
 // controls and drive the windows as a user would.
 
+#include "app/working_windows.h"
 #include "support/fakes.h"
 #include "support/widget_helpers.h"
 #include "ui/closing_reason.h"
@@ -23,7 +24,8 @@
 
 namespace lumo::testing {
 
-// The services of one window under test. Must outlive the windows built from it.
+// The services of one window under test, and the program's own wiring of its working windows
+// over them. Must outlive the windows built from it.
 struct WindowHarness {
     FakeMessages messages;
     FakeClipboard clipboard;
@@ -36,41 +38,28 @@ struct WindowHarness {
                                      QLocale(QLocale::English, QLocale::UnitedStates)};
     // Every closing the windows reported, in order, instead of an exit screen.
     QList<ui::ClosingReason> closings;
-    // The result windows opened, newest last; a closed one is deleted when events are processed.
-    QList<QPointer<ui::frmSoulUrge>> results;
+    app::WorkingWindows windows{services(), clipboard, reminder};
 
-    WindowHarness() = default;
-    ~WindowHarness() { qDeleteAll(results); }
+    WindowHarness()
+    {
+        QObject::connect(&windows, &app::WorkingWindows::closing, &windows,
+                         [this](ui::ClosingReason reason) { closings << reason; });
+    }
+    // Result windows closed before a later one opened are still waiting to be deleted.
+    ~WindowHarness() { processDeferredDeletes(); }
     Q_DISABLE_COPY_MOVE(WindowHarness)
 
     [[nodiscard]] ui::WindowServices services() { return {.messages = messages, .pages = pages}; }
 
-    // A main window wired as the application wires it: each report it hands on opens a result
-    // window, whose Back shows the main window again.
-    [[nodiscard]] std::unique_ptr<ui::frmMain> makeMain()
-    {
-        auto main = std::make_unique<ui::frmMain>(services(), reminder);
-        ui::frmMain* window = main.get();
-        QObject::connect(window, &ui::frmMain::closing, window,
-                         [this](ui::ClosingReason reason) { closings << reason; });
-        QObject::connect(
-            window, &ui::frmMain::reportReady, window, [this, window](const QString& report) {
-                auto* result = new ui::frmSoulUrge(services(), clipboard);
-                results << result;
-                QObject::connect(result, &ui::frmSoulUrge::closing, result,
-                                 [this](ui::ClosingReason reason) { closings << reason; });
-                QObject::connect(result, &ui::frmSoulUrge::backToMain, window, &QWidget::show);
-                result->show();
-                result->insertReport(report);
-            });
-        return main;
-    }
+    // The main window as the program creates it, not yet shown: each report it hands on opens a
+    // result window, whose Back shows the main window again. It deletes itself when it closes.
+    [[nodiscard]] QPointer<ui::frmMain> makeMain() { return &windows.createMain(); }
 
     // The newest result window, while it is open.
     [[nodiscard]] ui::frmSoulUrge* result() const
     {
-        const ui::frmSoulUrge* newest = results.isEmpty() ? nullptr : results.last().data();
-        return newest && newest->isVisible() ? results.last().data() : nullptr;
+        ui::frmSoulUrge* newest = windows.result();
+        return newest && newest->isVisible() ? newest : nullptr;
     }
 };
 
@@ -80,7 +69,7 @@ class ShownMainWindowTest : public QObject {
 
 protected:
     std::unique_ptr<WindowHarness> m_harness;
-    std::unique_ptr<ui::frmMain> m_main;
+    QPointer<ui::frmMain> m_main;
 
 private slots:
     void init()
@@ -89,11 +78,7 @@ private slots:
         m_main = m_harness->makeMain();
         QVERIFY(showActive(*m_main));
     }
-    void cleanup()
-    {
-        m_main.reset();
-        m_harness.reset();
-    }
+    void cleanup() { m_harness.reset(); }
 };
 
 // The object name of the control with the keyboard focus; empty when none has it.
