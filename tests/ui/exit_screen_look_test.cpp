@@ -60,11 +60,7 @@ private slots:
         auto* widget = h.child<QWidget>(qPrintable(control));
         auto* other =
             h.child<QWidget>(control == QLatin1String("cmdClose") ? "Check1" : "cmdClose");
-        const auto frame = lumo::testing::measureFocusFrame(*widget, *other);
-        QVERIFY(widget->hasFocus());
-        QCOMPARE(frame.colour, colour);
-        const QString fault = lumo::testing::focusFrameFault(
-            frame, qobject_cast<lumo::ui::ClickableLabel*>(widget) != nullptr);
+        const QString fault = lumo::testing::focusFrameProblem(*widget, *other, colour);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 

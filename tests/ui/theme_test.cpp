@@ -337,11 +337,7 @@ private slots:
         if (other == widget) {
             other = widget->nextInFocusChain();
         }
-        const auto frame = lumo::testing::measureFocusFrame(*widget, *other);
-        QVERIFY2(widget->hasFocus(), "the control takes the focus");
-        QCOMPARE(frame.colour, colour);
-        const QString fault = lumo::testing::focusFrameFault(
-            frame, qobject_cast<lumo::ui::ClickableLabel*>(widget) != nullptr);
+        const QString fault = lumo::testing::focusFrameProblem(*widget, *other, colour);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
