@@ -10,8 +10,7 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(soul_urge_fuzzer report_fuzzer referral_address_fuzzer reminder_date_fuzzer
-    ini_text_fuzzer)
+  targets=(soul_urge_fuzzer referral_address_fuzzer reminder_date_fuzzer ini_text_fuzzer)
 fi
 
 scripts/install-deps.sh fuzz
