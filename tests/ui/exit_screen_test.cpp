@@ -331,21 +331,6 @@ private slots:
         QVERIFY(h.loadAndShow());
         QTest::mouseClick(h.child<lumo::ui::ClickableLabel>("lblGoToHome"), Qt::LeftButton);
         QCOMPARE(h.web.opened, QStringList{pageAt("starwellsoftwares")});
-        QVERIFY(h.web.opened.front().endsWith(QStringLiteral("page=starwellsoftwares")));
-        QCOMPARE(h.closings, 0);
-    }
-
-    // With no browser, the link says so with its address, and the exit screen stays as it was.
-    void softwaresLinkThatCannotOpenSaysSo()
-    {
-        ExitScreenHarness h;
-        h.web.fails = true;
-        QVERIFY(h.loadAndShow());
-        QTest::mouseClick(h.child<lumo::ui::ClickableLabel>("lblGoToHome"), Qt::LeftButton);
-        QCOMPARE(h.messages.shown.size(), 1);
-        QCOMPARE(h.messages.shown.front().selectable, pageAt("starwellsoftwares"));
-        QCOMPARE(h.messages.shown.front().icon, lumo::platform::MessageIcon::Critical);
-        QVERIFY(h.screen->isVisible());
         QCOMPARE(h.closings, 0);
     }
 

@@ -180,35 +180,6 @@ private slots:
         QCOMPARE(h.closings, 0);
     }
 
-    // A referral the browser cannot be started for is not lost in silence: the message shows the
-    // whole request to copy, and the form keeps everything for another try.
-    void referralThatCannotOpenSaysSo()
-    {
-        ExitScreenHarness h;
-        h.web.fails = true;
-        h.web.failLater = true;
-        QVERIFY(h.loadAndShow());
-        ReferralForm form(h);
-        form.fill({QStringLiteral("Ann"), QStringLiteral("ann@example.com"), kUntouched,
-                   QStringLiteral("Bob"), QStringLiteral("bob@example.org")});
-        const Form before = form.read();
-        form.submit();
-        QCOMPARE(h.web.opened.size(), 1);
-        QVERIFY(h.messages.shown.isEmpty());
-        h.web.reportFailures();
-
-        QCOMPARE(h.messages.shown.size(), 1);
-        QCOMPARE(h.messages.shown.front().text,
-                 QStringLiteral("The Page Could Not Be Opened In Your Web Browser. You Can Copy "
-                                "Its Address From Below"));
-        QCOMPARE(h.messages.shown.front().selectable, h.web.opened.front());
-        QVERIFY(h.web.opened.front().contains(QStringLiteral("&taf1=Ann&taf2=ann%40example.com")));
-        QCOMPARE(form.read().name, before.name);
-        QCOMPARE(form.read().friendEmail, before.friendEmail);
-        QVERIFY(h.screen->isVisible());
-        QCOMPARE(h.closings, 0);
-    }
-
     // However much is pasted, the request never goes out longer than this system hands to the
     // browser whole: the boxes refuse what is too long, and a request that would still not fit
     // is refused with a message. Filled with the widest characters (three UTF-8 bytes, nine
