@@ -2,7 +2,6 @@
 #include "app_harness.h"
 #include "support/program_look.h"
 #include "support/promotion_helpers.h"
-#include "support/site_pages.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_main.h"
 #include "ui/frm_soul_urge.h"
@@ -10,12 +9,10 @@
 
 #include <QGroupBox>
 #include <QTest>
-#include <QWindow>
 #include <cmath>
 
 using namespace lumo::testing;
 using lumo::app::CoBrandNumber;
-using lumo::testing::pageAt;
 using lumo::ui::PromotionLabels;
 
 namespace {
@@ -105,34 +102,6 @@ private slots:
             QCOMPARE(offerShown(main.promotions()), Offer::CoBrand);
         }
         QCOMPARE(h.random.draws, 2); // start-up's offer and the exit screen's support text only
-    }
-
-    void clickingTheVisibleOfferOpensItsPageAndKeepsIt_data()
-    {
-        QTest::addColumn<double>("draw");
-        QTest::addColumn<Offer>("offer");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("co-brand") << 0.0 << Offer::CoBrand << pageAt("co-brand");
-        QTest::newRow("full brand") << 0.25 << Offer::FullBrand << pageAt("fully-branded");
-    }
-
-    void clickingTheVisibleOfferOpensItsPageAndKeepsIt()
-    {
-        QFETCH(double, draw);
-        QFETCH(Offer, offer);
-        QFETCH(QString, page);
-        AppHarness h;
-        h.random.values = {draw};
-        QVERIFY(h.app.StartApplication());
-        lumo::ui::frmMain& main = *mainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        const PromotionLabels& labels = main.promotions();
-        // Through the window, so the click lands on whichever label lies in front.
-        const QPoint centre = labels.Frame5->mapTo(&main, labels.lblCobrand->geometry().center());
-        QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {}, centre);
-        QCOMPARE(h.web.opened, QStringList{page});
-        QCOMPARE(offerShown(labels), offer);
-        QVERIFY(main.isVisible());
     }
 };
 

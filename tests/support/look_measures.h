@@ -3,6 +3,7 @@
 // Measures of what a window draws, taken from its pixels: the colours of a control's face, text
 // and border, and the focus frame of the control with the keyboard focus.
 
+#include "ui/clickable_label.h"
 #include "ui/contrast.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 namespace lumo::testing {
 
@@ -27,25 +29,62 @@ inline QImage grabWindow(QWidget& window)
     return image.scaled(window.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-// The colour most of `area` of `image` has.
-inline QColor commonestColour(const QImage& image, const QRect& area)
+// The colour most of the pixels of `area` of `image` that `counts(x, y)` accepts have; invalid
+// when it accepts none.
+template <typename Accept>
+QColor commonestWhere(const QImage& image, const QRect& area, Accept counts)
 {
-    QHash<QRgb, int> counts;
+    QHash<QRgb, int> seen;
     const QRect inside = area.intersected(image.rect());
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
-            ++counts[image.pixel(x, y)];
+            if (counts(x, y)) {
+                ++seen[image.pixel(x, y)];
+            }
         }
     }
-    QRgb best = 0;
-    int most = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    QColor best;
+    int most = 0;
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it) {
         if (it.value() > most) {
             most = it.value();
-            best = it.key();
+            best = QColor(it.key());
         }
     }
-    return QColor(best);
+    return best;
+}
+
+// The bounds of the pixels of `area` that `counts(x, y)` accepts.
+template <typename Accept> QRect boundsWhere(const QRect& area, Accept counts)
+{
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (counts(x, y)) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+
+// The colour most of `area` of `image` has (black for an empty area).
+inline QColor commonestColour(const QImage& image, const QRect& area)
+{
+    const QColor found = commonestWhere(image, area, [](int, int) { return true; });
+    return found.isValid() ? found : QColor(Qt::black);
+}
+
+// The window of `control` drawn with the focus on `elsewhere`, then with the focus on `control`.
+inline std::pair<QImage, QImage> grabWithoutAndWithFocus(QWidget& control, QWidget& elsewhere)
+{
+    QWidget& window = *control.window();
+    elsewhere.setFocus(Qt::TabFocusReason);
+    QTest::qWait(1);
+    QImage without = grabWindow(window);
+    control.setFocus(Qt::TabFocusReason);
+    QTest::qWait(1);
+    return {std::move(without), grabWindow(window)};
 }
 
 // The colour in `area` that stands out most from `background`: the text or mark drawn on it.
@@ -140,43 +179,23 @@ inline int sideWidth(const QImage& image, const QRect& bounds, const QColor& col
 // `elsewhere`.
 inline FocusFrame measureFocusFrame(QWidget& control, QWidget& elsewhere)
 {
-    QWidget& window = *control.window();
-    elsewhere.setFocus(Qt::TabFocusReason);
-    QTest::qWait(1);
-    const QImage without = grabWindow(window);
-    control.setFocus(Qt::TabFocusReason);
-    QTest::qWait(1);
-    const QImage with = grabWindow(window);
+    const auto shots = grabWithoutAndWithFocus(control, elsewhere);
+    const QImage& without = shots.first;
+    const QImage& with = shots.second;
     FocusFrame frame;
     const QRect near = rectInWindow(control).adjusted(-4, -4, 4, 4).intersected(with.rect());
     // The frame's colour is the commonest among the changes near the control's edges: inside,
     // a box may change its text as it takes the focus.
     const QRect middle = rectInWindow(control).adjusted(5, 5, -5, -5);
-    QHash<QRgb, int> changed;
-    for (int y = near.top(); y <= near.bottom(); ++y) {
-        for (int x = near.left(); x <= near.right(); ++x) {
-            if (with.pixel(x, y) != without.pixel(x, y) && !middle.contains(x, y)) {
-                ++changed[with.pixel(x, y)];
-            }
-        }
-    }
-    int most = 0;
-    for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
-        if (it.value() > most) {
-            most = it.value();
-            frame.colour = QColor(it.key());
-        }
-    }
-    if (most == 0) {
+    frame.colour = commonestWhere(with, near, [&](int x, int y) {
+        return with.pixel(x, y) != without.pixel(x, y) && !middle.contains(x, y);
+    });
+    if (!frame.colour.isValid()) {
         return frame;
     }
-    for (int y = near.top(); y <= near.bottom(); ++y) {
-        for (int x = near.left(); x <= near.right(); ++x) {
-            if (with.pixelColor(x, y) == frame.colour && with.pixel(x, y) != without.pixel(x, y)) {
-                frame.bounds |= QRect(x, y, 1, 1);
-            }
-        }
-    }
+    frame.bounds = boundsWhere(near, [&](int x, int y) {
+        return with.pixelColor(x, y) == frame.colour && with.pixel(x, y) != without.pixel(x, y);
+    });
     const QRect& b = frame.bounds;
     const int top = sideWidth(with, b, frame.colour, false, true);
     const int bottom = sideWidth(with, b, frame.colour, false, false);
@@ -190,22 +209,10 @@ inline FocusFrame measureFocusFrame(QWidget& control, QWidget& elsewhere)
     const int w = std::max(frame.width, 1);
     frame.inside = commonestColour(with, b.adjusted(w, w, -w, -w));
     // The ring one pixel outside the frame, within the window.
-    QImage ring = with.copy(b.adjusted(-1, -1, 1, 1));
-    QHash<QRgb, int> around;
-    for (int y = 0; y < ring.height(); ++y) {
-        for (int x = 0; x < ring.width(); ++x) {
-            if (x == 0 || y == 0 || x == ring.width() - 1 || y == ring.height() - 1) {
-                ++around[ring.pixel(x, y)];
-            }
-        }
-    }
-    int count = -1;
-    for (auto it = around.cbegin(); it != around.cend(); ++it) {
-        if (it.value() > count) {
-            count = it.value();
-            frame.outside = QColor(it.key());
-        }
-    }
+    const QImage ring = with.copy(b.adjusted(-1, -1, 1, 1));
+    frame.outside = commonestWhere(ring, ring.rect(), [&ring](int x, int y) {
+        return x == 0 || y == 0 || x == ring.width() - 1 || y == ring.height() - 1;
+    });
     // Caption pixels under the frame's ring: before the focus they stood out from the face
     // inside and from what lies outside.
     const QColor face = commonestColour(without, b.adjusted(w, w, -w, -w));
@@ -248,6 +255,21 @@ inline QString focusFrameFault(const FocusFrame& frame, bool clearOfCaption)
         return QStringLiteral("the frame covers %1 pixels of the caption").arg(frame.textCovered);
     }
     return {};
+}
+
+// What is wrong with the focus frame `control` wears, measured against the focus on
+// `elsewhere`: empty when the control takes the focus and its frame is `colour` and sound (see
+// focusFrameFault; a link's frame must leave its caption clear).
+inline QString focusFrameProblem(QWidget& control, QWidget& elsewhere, const QColor& colour)
+{
+    const FocusFrame frame = measureFocusFrame(control, elsewhere);
+    if (!control.hasFocus()) {
+        return QStringLiteral("the control does not take the focus");
+    }
+    if (frame.colour != colour) {
+        return QStringLiteral("the frame is %1, not %2").arg(frame.colour.name(), colour.name());
+    }
+    return focusFrameFault(frame, qobject_cast<ui::ClickableLabel*>(&control) != nullptr);
 }
 
 // How a frame's line meets its caption, in the window's pixels.
@@ -320,21 +342,8 @@ inline ScrollBarLook measureScrollBar(QWidget& bar, Qt::Orientation orientation)
                                   : QRect(between.left(), between.center().y(), between.width(), 1);
     ScrollBarLook look;
     look.track = commonestColour(image, edge);
-    QHash<QRgb, int> counts;
-    for (int y = middle.top(); y <= middle.bottom(); ++y) {
-        for (int x = middle.left(); x <= middle.right(); ++x) {
-            if (image.pixelColor(x, y) != look.track) {
-                ++counts[image.pixel(x, y)];
-            }
-        }
-    }
-    int most = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > most) {
-            most = it.value();
-            look.handle = QColor(it.key());
-        }
-    }
+    look.handle = commonestWhere(
+        image, middle, [&](int x, int y) { return image.pixelColor(x, y) != look.track; });
     look.button = commonestColour(image, firstButton);
     look.arrow = strongestAgainst(image, firstButton.adjusted(2, 2, -2, -2), look.button);
     return look;
@@ -350,41 +359,21 @@ struct CaretLook {
 
 inline CaretLook measureCaret(QWidget& box, QWidget& elsewhere)
 {
-    QWidget& window = *box.window();
-    elsewhere.setFocus(Qt::TabFocusReason);
-    QTest::qWait(1);
-    const QImage without = grabWindow(window);
-    box.setFocus(Qt::TabFocusReason);
-    QTest::qWait(1);
-    const QImage with = grabWindow(window);
+    const auto shots = grabWithoutAndWithFocus(box, elsewhere);
+    const QImage& without = shots.first;
+    const QImage& with = shots.second;
     const QRect inside = rectInWindow(box).adjusted(4, 4, -4, -4);
     CaretLook caret;
     caret.face = commonestColour(with, inside);
-    QHash<QRgb, int> changed;
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            if (with.pixel(x, y) != without.pixel(x, y) && with.pixelColor(x, y) != caret.face) {
-                ++changed[with.pixel(x, y)];
-            }
-        }
-    }
-    int most = 0;
-    for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
-        if (it.value() > most) {
-            most = it.value();
-            caret.colour = QColor(it.key());
-        }
-    }
-    if (most == 0) {
+    caret.colour = commonestWhere(with, inside, [&](int x, int y) {
+        return with.pixel(x, y) != without.pixel(x, y) && with.pixelColor(x, y) != caret.face;
+    });
+    if (!caret.colour.isValid()) {
         return caret;
     }
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            if (with.pixelColor(x, y) == caret.colour && with.pixel(x, y) != without.pixel(x, y)) {
-                caret.bounds |= QRect(x, y, 1, 1);
-            }
-        }
-    }
+    caret.bounds = boundsWhere(inside, [&](int x, int y) {
+        return with.pixelColor(x, y) == caret.colour && with.pixel(x, y) != without.pixel(x, y);
+    });
     return caret;
 }
 

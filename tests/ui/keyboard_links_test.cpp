@@ -6,18 +6,13 @@
 #include "window_harness.h"
 
 #include <QAccessible>
-#include <QImage>
 #include <memory>
 
 using lumo::testing::child;
 using lumo::testing::pageAt;
-using lumo::testing::pixelsOf;
 using lumo::testing::WindowHarness;
 using lumo::ui::ClickableLabel;
 using lumo::ui::frmMain;
-
-namespace {
-} // namespace
 
 // The links of the main window work from the keyboard and are links to a screen reader.
 class KeyboardLinksTest final : public lumo::testing::ShownMainWindowTest {
@@ -60,20 +55,6 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
         QCOMPARE(m_harness->opener.opened, QStringList{address});
         QCOMPARE(lumo::testing::visibleWindows(), QStringList{QStringLiteral("frmMain")});
-    }
-
-    void aFocusedLinkIsFramed()
-    {
-        auto* banner = child<ClickableLabel>(*m_main, "Label61");
-        // Black stands out most from the blue around and behind the banner.
-        const QColor black(0, 0, 0);
-        QCOMPARE(pixelsOf(banner->grab().toImage(), black), 0);
-        banner->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(banner->hasFocus());
-        // A frame all round, two pixels wide: around the caption, inside the banner's frame.
-        const QRect caption = banner->contentsRect();
-        QVERIFY(pixelsOf(banner->grab().toImage(), black) >=
-                3 * (caption.width() + caption.height()));
     }
 
     void linksAreAnnouncedAsLinksAndTheCoveredOfferNotAtAll()

@@ -92,38 +92,6 @@ private slots:
         QVERIFY(m_harness->messages.shown.isEmpty());
     }
 
-    // With no browser to open it, a link says so, shows the address to copy, and the window
-    // carries on: the next click tries again.
-    void aLinkThatCannotOpenSaysSo_data() { eachLinkOpensItsPage_data(); }
-    void aLinkThatCannotOpenSaysSo()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, control);
-        QFETCH(bool, coBrandInFront);
-        QFETCH(QString, address);
-        m_harness->opener.fails = true;
-        QWidget* shown = window == kMain ? static_cast<QWidget*>(m_main.get()) : openResult();
-        QVERIFY(shown);
-        if (coBrandInFront) {
-            lumo::ui::showCoBrandOffer(promotionsOf(*shown));
-        }
-        const QStringList windowsBefore = lumo::testing::visibleWindows();
-
-        for (int click = 1; click <= 2; ++click) {
-            QVERIFY(follow(*shown, control));
-            QCOMPARE(m_harness->messages.shown.size(), click);
-        }
-
-        for (const auto& message : m_harness->messages.shown) {
-            QCOMPARE(message.text, QStringLiteral("The Page Could Not Be Opened In Your Web "
-                                                  "Browser. You Can Copy Its Address From Below"));
-            QCOMPARE(message.selectable, address);
-            QCOMPARE(message.title, QStringLiteral("Lumo Soul Urge Number"));
-        }
-        QCOMPARE(lumo::testing::visibleWindows(), windowsBefore);
-        QVERIFY(shown->isEnabled());
-    }
-
     void resultWindowAlwaysStartsWithTheFullBrandOffer()
     {
         QCOMPARE(offerInFront(m_main->promotions()), m_main->promotions().lblFullBrand);

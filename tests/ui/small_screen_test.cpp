@@ -135,8 +135,6 @@ private slots:
             QCOMPARE(look.handle, grey);
             QCOMPARE(look.button, white);
             QCOMPARE(look.arrow, grey);
-            QVERIFY2(lumo::ui::contrastRatio(look.handle, look.track) >= 3.0,
-                     qPrintable(lumo::testing::describeContrast(look.handle, look.track)));
         }
         QVERIFY(measured > 0);
     }

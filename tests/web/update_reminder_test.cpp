@@ -205,28 +205,3 @@ TEST(UpdateReminder, UnusableStoreAsksNothing)
 }
 
 } // namespace
-
-namespace {
-// Yes opens the download page through the same path as every link: a page that cannot open is
-// reported with its address.
-TEST(UpdateReminder, YesWithAPageThatCannotOpenSaysSo)
-{
-    lumo::testing::FakeSettings settings;
-    settings.values.insert(kDurationKey, QStringLiteral("11/1/2026"));
-    lumo::testing::FakeClock clock;
-    lumo::testing::FakeMessages messages;
-    messages.answers.push_back(lumo::platform::MessageAnswer::Yes);
-    lumo::testing::FakeWebOpener opener;
-    opener.fails = true;
-    lumo::modHelp::PageLauncher launcher{opener, messages};
-    lumo::modHelp::UpdateReminder reminder{settings, clock, messages, launcher, kUs};
-    reminder.CheckUpdateReminder();
-
-    ASSERT_EQ(messages.shown.size(), 2);
-    EXPECT_EQ(messages.shown.back().text,
-              QStringLiteral("The Page Could Not Be Opened In Your Web Browser. You Can Copy Its "
-                             "Address From Below"));
-    EXPECT_EQ(messages.shown.back().selectable, lumo::testing::pageAt("download-web-page"));
-    EXPECT_EQ(settings.values.value(kDurationKey), QStringLiteral("12/8/2026"));
-}
-} // namespace
