@@ -36,7 +36,7 @@ private slots:
     {
         m_exit.reset();
         m_about.reset();
-        m_main.reset();
+        m_main.clear();
         m_harness.reset();
     }
 
@@ -183,7 +183,7 @@ private:
             m_exit = std::make_unique<ExitScreenHarness>();
             return m_exit->loadAndShow() ? m_exit->screen.get() : nullptr;
         }
-        return m_main.get();
+        return m_main.data();
     }
     // The messages of whichever window is under test.
     lumo::testing::FakeMessages& messages()
@@ -192,7 +192,8 @@ private:
     }
 
     std::unique_ptr<lumo::testing::WindowHarness> m_harness;
-    std::unique_ptr<lumo::ui::frmMain> m_main;
+    // The harness's wiring owns the main window.
+    QPointer<lumo::ui::frmMain> m_main;
     std::unique_ptr<lumo::ui::frmAbout> m_about;
     std::unique_ptr<ExitScreenHarness> m_exit;
 };
