@@ -67,6 +67,7 @@ private slots:
         QCOMPARE(h.messages.shown.size(), 1);
         const ShownMessage& message = h.messages.shown.front();
         QCOMPARE(message.text, QStringLiteral("Application is already running"));
+        // Every box carries the one title the program gives its message service.
         QCOMPARE(message.title, kTitle);
         QCOMPARE(message.icon, MessageIcon::Information);
         QCOMPARE(message.buttons, MessageButtons::Ok);

@@ -243,7 +243,6 @@ private:
     {
         QCOMPARE(m_harness->messages.texts(), QStringList{message});
         const auto& shown = m_harness->messages.shown.front();
-        QCOMPARE(shown.title, QStringLiteral("Lumo Soul Urge Number"));
         QCOMPARE(shown.icon, lumo::platform::MessageIcon::Information);
         QCOMPARE(shown.buttons, lumo::platform::MessageButtons::Ok);
         QVERIFY(m_main->isVisible());

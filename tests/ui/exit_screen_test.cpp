@@ -420,7 +420,6 @@ private slots:
         QCOMPARE(h.messages.texts(), QStringList{kSpaceMessage});
         QCOMPARE(h.messages.shown.front().icon, MessageIcon::Critical);
         QCOMPARE(h.messages.shown.front().buttons, MessageButtons::Ok);
-        QCOMPARE(h.messages.shown.front().title, QStringLiteral("Lumo Soul Urge Number"));
     }
 
     void spaceIsFineElsewhere()

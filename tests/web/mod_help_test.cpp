@@ -66,7 +66,6 @@ TEST(PageLauncher, APageThatCannotOpenIsReportedWithItsAddress)
             const auto& shown = messages.shown.front();
             EXPECT_EQ(shown.text, kNotOpened);
             EXPECT_EQ(shown.selectable, siteAddress(row.address));
-            EXPECT_EQ(shown.title, QStringLiteral("Lumo Soul Urge Number"));
             EXPECT_EQ(shown.icon, lumo::platform::MessageIcon::Critical);
         }
     }

@@ -92,7 +92,6 @@ TEST(UpdateReminder, AsksYesNoWithTheQuestionOnTwoLines)
     const auto& shown = f.messages.shown.first();
     EXPECT_EQ(shown.text, QStringLiteral("There maybe an update to this software available\n"
                                          "Do you want to check for an update?"));
-    EXPECT_EQ(shown.title, QStringLiteral("Lumo Soul Urge Number"));
     EXPECT_EQ(shown.icon, MessageIcon::Information);
     EXPECT_EQ(shown.buttons, MessageButtons::YesNo);
 }
