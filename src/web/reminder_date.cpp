@@ -1,7 +1,7 @@
 #include "web/reminder_date.h"
 
-#include <QRegularExpression>
 #include <cstdlib>
+#include <string_view>
 
 namespace lumo::modHelp {
 
@@ -22,6 +22,24 @@ int nearestCenturyYear(int year, int todayYear)
         }
     }
     return best;
+}
+
+// The ISO form, "yyyy-MM-dd" in ASCII digits. Checked by hand: a regular expression here would
+// load and compile a whole expression engine at every start, for ten characters.
+bool isIsoDateText(const QString& text)
+{
+    constexpr std::string_view kShape = "0000-00-00"; // 0: any digit
+    if (text.size() != qsizetype(kShape.size())) {
+        return false;
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const char shape = kShape[size_t(i)];
+        if (shape == '0' ? (c < u'0' || c > u'9') : c != char16_t(shape)) {
+            return false;
+        }
+    }
+    return true;
 }
 } // namespace
 
@@ -67,9 +85,8 @@ QDate parseReminderDate(const QString& text, const QLocale& locale, QDate today)
     if (trimmed.isEmpty()) {
         return {};
     }
-    // The ISO form, as written where the locale's own form does not read back.
-    static const QRegularExpression iso(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
-    if (iso.match(trimmed).hasMatch()) {
+    // As written where the locale's own form does not read back.
+    if (isIsoDateText(trimmed)) {
         return QDate::fromString(trimmed, Qt::ISODate);
     }
     if (const QDate date = locale.toDate(trimmed, reminderDateFormat(locale)); date.isValid()) {
