@@ -6,10 +6,13 @@
 #include "ui/program_style.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace lumo::ui::theme {
 
@@ -149,12 +152,42 @@ QColor focusHaloColour(const QColor& ring, const QColor& edge, const QColor& aro
     return leastContrast(kPaper) >= leastContrast(kBlack) ? kPaper : kBlack;
 }
 
+namespace {
+// The classes whose fonts Qt looks up by name, and which a desktop's theme may give fonts of
+// their own: menus, message boxes, tool tips, title bars, item views and the like.
+constexpr const char* kClassesWithOwnFonts[] = {
+    "QMenu",       "QMenuBar",    "QMenuItem",    "QMessageBox",           "QLabel",
+    "QTipLabel",   "QTitleBar",   "QStatusBar",   "QMdiSubWindowTitleBar", "QDockWidgetTitle",
+    "QPushButton", "QCheckBox",   "QRadioButton", "QToolButton",           "QAbstractItemView",
+    "QListView",   "QHeaderView", "QListBox",     "QComboMenuItem",        "QComboLineEdit",
+    "QSmallFont",  "QMiniFont"};
+
+// Makes the body font the application's. Qt lays out some text in the application's font before
+// a control takes its window's (a new line edit's, for one), and with the desktop's font there a
+// start would load a whole font engine for nothing. What the layouts give no font of their own
+// keeps the desktop's: the classes Qt looks up by name, and every other widget.
+void installBodyFont()
+{
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    std::vector<std::pair<const char*, QFont>> classFonts;
+    for (const char* name : kClassesWithOwnFonts) {
+        classFonts.emplace_back(name, QApplication::font(name));
+    }
+    QApplication::setFont(verdana(kBodyPointSize)); // forgets every class's font
+    QApplication::setFont(desktop, "QWidget");
+    for (const auto& [name, font] : classFonts) {
+        QApplication::setFont(font, name);
+    }
+}
+} // namespace
+
 void install(Contrast contrast)
 {
     g_contrast = contrast;
     // The style before the palette: setting a style may polish the application's palette.
     QApplication::setStyle(new ProgramStyle);
     QApplication::setPalette(classicPalette());
+    installBodyFont();
 }
 
 void install(platform::ContrastPreference& preference)

@@ -71,9 +71,9 @@ inline constexpr double kBodyPointSize = 8.25;
 // used. The layout stays the same.
 enum class Contrast { Designed, High };
 
-// Sets the program's style and the classic palette for the whole application, and the contrast
-// of every palette below. Called once, after the application object is created and before any
-// window exists.
+// Sets the program's style, the classic palette and the body font for the whole application (the
+// desktop's font stays every widget's that is given none), and the contrast of every palette
+// below. Called once, after the application object is created and before any window exists.
 void install(Contrast contrast = Contrast::Designed);
 // As above, with high contrast when `preference` says the desktop asks for it.
 void install(platform::ContrastPreference& preference);

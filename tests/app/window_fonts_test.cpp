@@ -197,6 +197,7 @@ private slots:
     {
         const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
         QMessageBox box;
+        box.ensurePolished(); // a window takes its font when polished, as it is before it shows
         const QList<QWidget*> widgets{
             mainWindow()->findChild<QMenu*>(QStringLiteral("nuFile")),
             mainWindow()->findChild<QMenu*>(QStringLiteral("mnuHelp")), &box,
