@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
+#include <QToolTip>
 #include <cstdlib>
 #include <memory>
 
@@ -192,7 +193,7 @@ private slots:
     }
 
     // What no layout gives a font of its own keeps the desktop's: the menus, a message box, the
-    // exit screen's Exit button.
+    // exit screen's Exit button, and tool tips, whose font Qt looks up by their class's name.
     void theRestKeepsTheDesktopFont()
     {
         const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -209,6 +210,8 @@ private slots:
                      qPrintable(QLatin1String(widget->metaObject()->className()) + QLatin1Char(32) +
                                 widget->objectName()));
         }
+        QCOMPARE(QFontInfo(QToolTip::font()).family(), QFontInfo(desktop).family());
+        QVERIFY(qFuzzyCompare(QToolTip::font().pointSizeF(), desktop.pointSizeF()));
     }
 
     // The go-home link shrinks to fit its width, so only its face and weight are fixed.
